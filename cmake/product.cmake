@@ -1,0 +1,38 @@
+# tavrisk.exe: no C run-time start-up, no exceptions, system DLLs only.
+enable_language(RC)
+
+set(TAVRISK_WIN32_SOURCES
+    src/app/entry.cpp
+    src/app/app_main.cpp
+    src/app/prompt.cpp
+    src/reclaim/reclaim.cpp
+    src/log/cleanup_log.cpp
+    src/ui/alert.cpp
+    src/ui/launcher.cpp
+    src/ui/about.cpp
+)
+
+set(TAVRISK_PRODUCT_COMPILE_OPTIONS
+    -Wall -Wextra -Werror
+    -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    -ffunction-sections -fdata-sections
+)
+set(TAVRISK_PRODUCT_LINK_OPTIONS
+    -nostartfiles -Wl,-e,_entry@0 -static-libgcc -mwindows -s
+    -Wl,--gc-sections -Wl,--no-insert-timestamp
+)
+set(TAVRISK_SYSTEM_LIBRARIES shell32 winmm gdi32 user32 kernel32)
+
+add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc)
+target_include_directories(tavrisk PRIVATE src res)
+target_compile_options(tavrisk PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TAVRISK_PRODUCT_COMPILE_OPTIONS}>)
+target_link_options(tavrisk PRIVATE ${TAVRISK_PRODUCT_LINK_OPTIONS})
+target_link_libraries(tavrisk PRIVATE ${TAVRISK_SYSTEM_LIBRARIES})
+set_target_properties(tavrisk PROPERTIES OUTPUT_NAME tavrisk)
+
+# windres does not tell CMake which files the script names.
+file(GLOB TAVRISK_RESOURCE_FILES CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/res/*.h ${PROJECT_SOURCE_DIR}/res/*.wav
+    ${PROJECT_SOURCE_DIR}/res/*.ico ${PROJECT_SOURCE_DIR}/res/*.rc2
+    ${PROJECT_SOURCE_DIR}/res/*.def)
+set_property(SOURCE res/tavrisk.rc APPEND PROPERTY OBJECT_DEPENDS ${TAVRISK_RESOURCE_FILES})

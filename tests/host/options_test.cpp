@@ -1,0 +1,109 @@
+// The option grammar, the number reader and the clamp.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/options.h"
+
+namespace {
+
+using tavrisk::ParseOutcome;
+
+struct Parsed {
+    tavrisk::ParseResult result;
+    tavrisk::RunOptions options;
+};
+
+Parsed Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "C:\\tavrisk.exe");
+    args.push_back(nullptr);
+    Parsed parsed;
+    parsed.result = tavrisk::ParseOptions(static_cast<int>(args.size() - 1), args.data(), parsed.options);
+    return parsed;
+}
+
+TEST(ParseOptionNumber, ReadsSignDigitsAndStopsAtTheRest) {
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } rows[] = {
+        {"", 0},         {"abc", 0},        {"7x", 7},        {" 4", 4},
+        {"\t\n\v\f\r 5", 5}, {"+3", 3},     {"-1", -1},       {"--1", 0},
+        {"+", 0},        {"- 1", 0},        {"12 34", 12},    {"4294967297", 1},
+        {"2147483648", INT32_MIN},          {"4294967295", -1}, {"-2147483648", INT32_MIN},
+        {"99999999999999999999", static_cast<std::int32_t>(1661992959u)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(tavrisk::ParseOptionNumber(row.text), row.value);
+    }
+}
+
+TEST(ClampCleanMode, KeepsZeroToNineAndTurnsEverythingElseIntoNine) {
+    for (std::int32_t mode = 0; mode <= 9; ++mode) EXPECT_EQ(tavrisk::ClampCleanMode(mode), mode);
+    for (std::int32_t mode : {10, 12, 255, INT32_MAX, -1, INT32_MIN}) EXPECT_EQ(tavrisk::ClampCleanMode(mode), 9);
+}
+
+TEST(ParseOptions, ReadsValuesAndIgnoresNearMisses) {
+    auto p = Parse({"v=3", "p=1", "r=D:\\app.exe"});
+    EXPECT_EQ(p.result.outcome, ParseOutcome::Run);
+    EXPECT_EQ(p.options.cleanMode, 3);
+    EXPECT_EQ(p.options.promptMode, 1);
+    EXPECT_STREQ(p.options.program, "D:\\app.exe");
+    EXPECT_FALSE(p.options.logEnabled);
+
+    p = Parse({"V=4", "P=2", "R=x"});
+    EXPECT_EQ(p.options.cleanMode, 4);
+    EXPECT_EQ(p.options.promptMode, 2);
+    EXPECT_STREQ(p.options.program, "x");
+
+    // Only the first two characters decide; these leave the defaults.
+    p = Parse({"v5", "verbose=1", "prompt=1", "run=app", "v", "p", "r"});
+    EXPECT_EQ(p.result.outcome, ParseOutcome::Run);
+    EXPECT_EQ(p.options.cleanMode, 1);
+    EXPECT_EQ(p.options.promptMode, 0);
+    EXPECT_STREQ(p.options.program, "");
+
+    for (const char* on : {"/log", "/LOG", "-Log", "-lOg"}) {
+        SCOPED_TRACE(on);
+        EXPECT_TRUE(Parse({on}).options.logEnabled);
+    }
+    for (const char* off : {"/logfile", "/l", "/", "-", "-x", "/lo", "//log", "/ log"}) {
+        SCOPED_TRACE(off);
+        p = Parse({off});
+        EXPECT_EQ(p.result.outcome, ParseOutcome::Run);
+        EXPECT_FALSE(p.options.logEnabled);
+    }
+
+    p = Parse({"v=", "p=abc"});
+    EXPECT_EQ(p.options.cleanMode, 0);
+    EXPECT_EQ(p.options.promptMode, 0);
+}
+
+TEST(ParseOptions, LaterValuesWinAndLogStaysOn) {
+    auto p = Parse({"p=1", "p=0", "/log", "v=2", "v=7", "r=app.exe", "r=", "-nolog"});
+    EXPECT_EQ(p.options.promptMode, 0);
+    EXPECT_EQ(p.options.cleanMode, 7);
+    EXPECT_STREQ(p.options.program, "");
+    EXPECT_TRUE(p.options.logEnabled);
+
+    const std::string longTarget = "r=" + std::string(700, 'a');
+    p = Parse({longTarget.c_str()});
+    EXPECT_EQ(std::string(p.options.program), std::string(700, 'a'));
+}
+
+TEST(ParseOptions, HelpAndErrorsEndTheReading) {
+    EXPECT_EQ(Parse({}).result.outcome, ParseOutcome::ShowAbout);
+    for (auto args : std::vector<std::vector<const char*>>{{"/?"}, {"-?"}, {"/?x"}, {"v=3", "/?", "x"}}) {
+        EXPECT_EQ(Parse(args).result.outcome, ParseOutcome::ShowAbout);
+    }
+    for (const char* bad : {"x=1", "5", "+v=1", "", "x", "?", "\xE9=1", " v=1"}) {
+        SCOPED_TRACE(bad);
+        auto p = Parse({"v=3", bad, "/?", "y"});
+        EXPECT_EQ(p.result.outcome, ParseOutcome::CommandLineError);
+        EXPECT_STREQ(p.result.badArgument, bad);
+    }
+}
+
+}  // namespace

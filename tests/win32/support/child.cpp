@@ -1,0 +1,86 @@
+// Child processes, sandboxes and files for the tests that run programs under Wine.
+#include "child.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+std::string WinPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+Child::Child(const std::string& exe, const std::string& commandLine, const std::string& directory) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string line = commandLine;
+    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info_)) {
+        ADD_FAILURE() << "CreateProcessA failed for " << exe << ": " << GetLastError();
+        info_ = {};
+    }
+}
+
+Child::~Child() {
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 0xDEAD);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (info_.hThread) CloseHandle(info_.hThread);
+}
+
+bool Child::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD Child::Wait(DWORD timeoutMs) {
+    if (!info_.hProcess) return 0xDEADBEEF;
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "process " << info_.dwProcessId << " still running after " << timeoutMs << " ms";
+        return 0xDEADBEEF;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+std::string TavriskExe() { return WinPath(TAVRISK_EXE_PATH); }
+
+std::string HelperExe(const char* name) { return WinPath(std::string(TAVRISK_TEST_BIN_DIR) + "/" + name); }
+
+Sandbox::Sandbox(const std::string& name, const std::string& exeName) {
+    dir = WinPath(std::string(TAVRISK_TEST_TMP_DIR) + "/" + name + "-" + std::to_string(GetCurrentProcessId()) +
+                  "-" + std::to_string(GetTickCount()));
+    // The folder may hold files of an earlier run with the same name.
+    CreateDirectoryA(WinPath(TAVRISK_TEST_TMP_DIR).c_str(), nullptr);
+    CreateDirectoryA(dir.c_str(), nullptr);
+    exe = Path(exeName);
+    if (!CopyFileA(TavriskExe().c_str(), exe.c_str(), FALSE)) ADD_FAILURE() << "cannot copy tavrisk.exe to " << exe;
+}
+
+std::string ReadBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+}  // namespace testing_support

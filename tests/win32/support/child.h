@@ -1,0 +1,47 @@
+// Starting a program with an exact command line and reading its real exit code.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+// The Windows form of a Linux path (Wine maps drive Z: to /).
+std::string WinPath(const std::string& unixPath);
+
+// A process started with CreateProcessA; its handles are closed on destruction,
+// and a process still running then is terminated.
+class Child {
+public:
+    Child(const std::string& exe, const std::string& commandLine, const std::string& directory = "");
+    ~Child();
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool started() const { return info_.hProcess != nullptr; }
+    DWORD pid() const { return info_.dwProcessId; }
+    HANDLE process() const { return info_.hProcess; }
+    // The exit code, or fails the calling test and returns 0xDEADBEEF after `timeoutMs`.
+    DWORD Wait(DWORD timeoutMs = 20000);
+    bool Running() const;
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+// A fresh folder for one test, holding a copy of tavrisk.exe (the log goes beside it).
+struct Sandbox {
+    explicit Sandbox(const std::string& name, const std::string& exeName = "tavrisk.exe");
+    std::string dir;      // Windows path of the folder
+    std::string exe;      // Windows path of the copy
+    std::string Path(const std::string& file) const { return dir + "\\" + file; }
+};
+
+std::string TavriskExe();  // Windows path of the built tavrisk.exe
+std::string HelperExe(const char* name);  // a test helper program built beside the tests
+std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
+bool FileExists(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace testing_support

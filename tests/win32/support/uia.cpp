@@ -1,0 +1,79 @@
+// Finds top-level boxes by owning process and caption; answers them with WM_COMMAND.
+#include "uia.h"
+
+namespace testing_support {
+namespace {
+
+struct Search {
+    DWORD pid;
+    const std::string* caption;  // null: any caption
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->pid || !IsWindowVisible(window)) return TRUE;
+    char cls[64] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") != 0) return TRUE;
+    if (search->caption && WindowText(window) != *search->caption) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindBox(DWORD pid, const std::string* caption) {
+    Search search{pid, caption};
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        if (HWND box = FindBox(pid, &caption)) return box;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+bool NoBoxFor(DWORD pid, DWORD ms) {
+    const DWORD start = GetTickCount();
+    do {
+        if (FindBox(pid, nullptr)) return false;
+        Sleep(20);
+    } while (GetTickCount() - start < ms);
+    return true;
+}
+
+std::string WindowText(HWND window) {
+    char text[4096] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string BoxText(HWND box, int controlId) {
+    char text[8192] = "";
+    GetDlgItemTextA(box, controlId, text, sizeof text);
+    return text;
+}
+
+bool HasButton(HWND box, int id) { return GetDlgItem(box, id) != nullptr; }
+
+void PressButton(HWND box, int id) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+bool WaitGone(HWND box, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(box)) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,24 @@
+// A small UI-automation helper: finds a program's box, reads its texts, presses its buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+// Waits for a visible dialog-class window ("#32770") of process `pid` whose
+// caption equals `caption`. Matching the process keeps parallel tests from
+// answering each other's boxes. Null after `timeoutMs`.
+HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
+
+// True when process `pid` shows no box at all for the whole of `ms`.
+bool NoBoxFor(DWORD pid, DWORD ms);
+
+std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text control
+std::string WindowText(HWND window);
+bool HasButton(HWND box, int id);
+void PressButton(HWND box, int id);  // as if the button were clicked
+bool WaitGone(HWND box, DWORD timeoutMs = 5000);
+
+}  // namespace testing_support
