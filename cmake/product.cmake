@@ -10,6 +10,8 @@ set(TAVRISK_WIN32_SOURCES
     src/ui/alert.cpp
     src/ui/launcher.cpp
     src/ui/about.cpp
+    src/ui/sound.cpp
+    src/ui/wave_output.cpp
 )
 
 set(TAVRISK_PRODUCT_COMPILE_OPTIONS
