@@ -7,6 +7,8 @@ set(TAVRISK_WIN32_SOURCES
     src/app/prompt.cpp
     src/reclaim/reclaim.cpp
     src/log/cleanup_log.cpp
+    src/log/log_write.cpp
+    src/log/module_path.cpp
     src/ui/alert.cpp
     src/ui/launcher.cpp
     src/ui/about.cpp
