@@ -12,6 +12,7 @@ set(TAVRISK_WIN32_SOURCES
     src/ui/alert.cpp
     src/ui/launcher.cpp
     src/ui/about.cpp
+    src/ui/center_window.cpp
     src/ui/sound.cpp
     src/ui/wave_output.cpp
 )
@@ -27,12 +28,13 @@ set(TAVRISK_PRODUCT_LINK_OPTIONS
 )
 set(TAVRISK_SYSTEM_LIBRARIES shell32 winmm gdi32 user32 kernel32)
 
-add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc)
+add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc res/tavrisk.def)
 target_include_directories(tavrisk PRIVATE src res)
 target_compile_options(tavrisk PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TAVRISK_PRODUCT_COMPILE_OPTIONS}>)
 target_link_options(tavrisk PRIVATE ${TAVRISK_PRODUCT_LINK_OPTIONS})
 target_link_libraries(tavrisk PRIVATE ${TAVRISK_SYSTEM_LIBRARIES})
-set_target_properties(tavrisk PROPERTIES OUTPUT_NAME tavrisk)
+# Without ENABLE_EXPORTS CMake leaves the .def file off an executable's link line.
+set_target_properties(tavrisk PROPERTIES OUTPUT_NAME tavrisk ENABLE_EXPORTS ON)
 
 # windres does not tell CMake which files the script names.
 file(GLOB TAVRISK_RESOURCE_FILES CONFIGURE_DEPENDS

@@ -8,6 +8,8 @@
 #define IDD_ABOUT 100
 #define IDC_ABOUT_TITLE 10001
 #define IDC_ABOUT_USAGE 10002
+/* Controls that are never addressed: the frame and the icon. */
+#define IDC_STATIC (-1)
 
 /* Sounds: whole WAV images stored as raw data. */
 #define IDW_OPEN_SOUND 120

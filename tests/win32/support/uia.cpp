@@ -67,6 +67,25 @@ void PressButton(HWND box, int id) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
+void PostCommand(HWND box, WORD id, WORD code) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, code), 0); }
+
+HWND FocusedWindow(HWND box) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+// Posted, not sent: the dialog's modal loop must see the keys so that
+// IsDialogMessage turns Enter and Escape into IDOK and IDCANCEL.
+void PressKey(HWND box, WORD virtualKey) {
+    HWND target = FocusedWindow(box);
+    if (!target) target = box;
+    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    PostMessageA(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+}
+
 bool WaitGone(HWND box, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (IsWindow(box)) {

@@ -19,6 +19,11 @@ std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text 
 std::string WindowText(HWND window);
 bool HasButton(HWND box, int id);
 void PressButton(HWND box, int id);  // as if the button were clicked
+void PostCommand(HWND box, WORD id, WORD code);  // a WM_COMMAND with any notification code
+// The window that has the keyboard focus in the box's thread (null if none).
+HWND FocusedWindow(HWND box);
+// A key press and release posted to the focused window, as typed on the keyboard.
+void PressKey(HWND box, WORD virtualKey);
 bool WaitGone(HWND box, DWORD timeoutMs = 5000);
 
 }  // namespace testing_support

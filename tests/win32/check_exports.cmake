@@ -1,0 +1,18 @@
+# Fails unless EXE exports exactly _HelpDlgProc@16, at ordinal 1, under the module name tavrisk.exe.
+execute_process(COMMAND ${OBJDUMP} -p "${EXE}" OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+function(expect pattern what)
+    if(NOT dump MATCHES "${pattern}")
+        message(FATAL_ERROR "tavrisk.exe: ${what}\n${dump}")
+    endif()
+endfunction()
+expect("\nName[ \t]+[0-9a-fA-F]+ tavrisk\\.exe\n" "export directory name is not tavrisk.exe")
+expect("\nOrdinal Base[ \t]+1\n" "ordinal base is not 1")
+expect("Export Address Table[ \t]+00000001\n" "not exactly one exported address")
+expect("\\[Name Pointer/Ordinal\\] Table[ \t]+00000001\n" "not exactly one exported name")
+# Index 0 of the name table maps to ordinal base + 0, that is 1.
+expect("\\[Ordinal/Name Pointer\\] Table\n[ \t]+\\[   0\\] _HelpDlgProc@16\n" "the name is not _HelpDlgProc@16")
+expect("\\[   0\\] \\+base\\[   1\\] [0-9a-fA-F]+ Export RVA" "ordinal 1 is not an exported address")
+message(STATUS "tavrisk.exe exports _HelpDlgProc@16 at ordinal 1")
