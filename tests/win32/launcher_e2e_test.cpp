@@ -1,0 +1,185 @@
+// tavrisk.exe's r= launch under Wine: opened by the shell, started by the CreateProcess fallback, or refused in a box.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "child.h"
+#include "recorder.h"
+#include "uia.h"
+
+// The handles of a process started by the fallback are owned by one holder from
+// CreateProcessA's return on. No test counts handles: Wine 8's
+// GetProcessHandleCount always answers 0, so a count would prove nothing there.
+
+namespace {
+
+using namespace testing_support;
+
+constexpr const char* kRecorderClass = "TavriskTestRecorder";
+
+class Launcher : public ::testing::Test {
+protected:
+    void SetUp() override {
+        record_ = box_.Path("record.txt");
+        SetEnvironmentVariableA(kRecordFileVariable, record_.c_str());
+    }
+    void TearDown() override { SetEnvironmentVariableA(kRecordFileVariable, nullptr); }
+
+    // A cleanup of the smallest size, then `r=` with `value`, quoted so that blanks stay inside.
+    Child Run(const std::string& value) { return Child(box_.exe, "tavrisk v=0 r=\"" + value + "\""); }
+
+    // The one program that tavrisk.exe (process `pid`) started, after it has ended.
+    HANDLE OpenStarted(DWORD pid) {
+        const std::vector<DWORD> started = ProcessesStartedBy(pid);
+        if (started.size() != 1) {
+            ADD_FAILURE() << started.size() << " processes started";
+            return nullptr;
+        }
+        startedPid_ = started.front();
+        return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, startedPid_);
+    }
+
+    Sandbox box_{"launcher"};
+    std::string record_;
+    DWORD startedPid_ = 0;
+};
+
+// The first word of a command line as a program name, its quotes dropped.
+std::string ProgramOf(const std::string& commandLine) {
+    if (!commandLine.empty() && commandLine[0] == '"') return commandLine.substr(1, commandLine.find('"', 1) - 1);
+    return commandLine.substr(0, commandLine.find(' '));
+}
+
+std::string ArgumentsOf(const std::string& commandLine) {
+    std::size_t end = commandLine[0] == '"' ? commandLine.find('"', 1) + 1 : commandLine.find(' ');
+    end = commandLine.find_first_not_of(' ', end);
+    return end == std::string::npos ? "" : commandLine.substr(end);
+}
+
+TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
+    const std::string spaced = box_.Path("My Tools");
+    ASSERT_TRUE(CreateDirectoryA(spaced.c_str(), nullptr));
+    const std::string spacedRecorder = spaced + "\\recorder copy.exe";
+    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), spacedRecorder.c_str(), FALSE));
+
+    for (const std::string& program : {RecorderExe(), spacedRecorder}) {
+        SCOPED_TRACE(program);
+        DeleteFileA(record_.c_str());
+        Child child = Run(program);
+        EXPECT_EQ(child.Wait(), 1u);
+        HANDLE started = OpenStarted(child.pid());
+        ASSERT_NE(started, nullptr);
+        EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program had ended";
+        const std::string record = WaitForRecord(record_);
+        EXPECT_EQ(lstrcmpiA(ProgramOf(record).c_str(), program.c_str()), 0) << record;
+        EXPECT_EQ(ArgumentsOf(record), "") << record;
+        CloseHandle(started);
+    }
+}
+
+TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle) {
+    const std::string longArgument = "--" + std::string(600, 'x') + "-end";
+    for (const std::string& target : {RecorderExe() + " arg1 arg2", RecorderExe() + " " + longArgument}) {
+        SCOPED_TRACE(target.substr(0, 120));
+        DeleteFileA(record_.c_str());
+        Child child = Run(target);
+        const DWORD code = child.Wait();
+        // Nothing waited for by the test: tavrisk.exe itself waited until the program sat idle.
+        const std::vector<std::string> records = ReadRecords(record_);
+        HANDLE started = OpenStarted(child.pid());
+        ASSERT_NE(started, nullptr);
+        EXPECT_TRUE(HasWindowOfClass(startedPid_, kRecorderClass)) << "tavrisk.exe ended before the program was idle";
+        EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program had ended";
+        EXPECT_NE(code, 0u);
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0], target);
+        CloseHandle(started);
+    }
+}
+
+TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
+    for (const std::string& target :
+         {box_.Path("missing.exe"), box_.Path("missing.exe") + " arg", std::string("tavrisk-no-such-program")}) {
+        SCOPED_TRACE(target);
+        Child child = Run(target);
+        // A box would hold the process until answered.
+        EXPECT_EQ(child.Wait(10000), 0u);
+        EXPECT_TRUE(ProcessesStartedBy(child.pid()).empty());
+    }
+}
+
+TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
+    // Taken as a command line, the unquoted name would start rec.exe: the box
+    // must be the end of it.
+    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), box_.Path("rec.exe").c_str(), FALSE));
+    const std::string document = box_.Path("rec doc.tavnone");
+    WriteBytes(document, "text\n");
+
+    Child child = Run(document);
+    HWND box = WaitForBox(child.pid(), "Execute Process");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(BoxText(box),
+              "Unable to execute :\n\"" + document + "\"\nFile association not found, incomplete or invalid...   ");
+    EXPECT_TRUE(HasButton(box, IDOK));
+    EXPECT_FALSE(HasButton(box, IDCANCEL));
+    PressButton(box, IDOK);
+    EXPECT_EQ(child.Wait(), 0u);
+    EXPECT_TRUE(ProcessesStartedBy(child.pid()).empty());
+    EXPECT_FALSE(FileExists(record_));
+}
+
+// A test-only file type opened by the recorder. Wine 8 reads associations only
+// from HKEY_CLASSES_ROOT (its HKLM\Software\Classes); it does not merge in
+// HKCU\Software\Classes, so a per-user registration would go unseen.
+class AssociatedType {
+public:
+    AssociatedType() {
+        const std::string command = "\"" + RecorderExe() + "\" \"%1\"";
+        ok_ = SetDefault(".tavrec", "TavriskTest.Record") &&
+              SetDefault("TavriskTest.Record\\shell\\open\\command", command);
+    }
+    ~AssociatedType() {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tavrec");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTest.Record");
+    }
+    bool ok() const { return ok_; }
+
+private:
+    static bool SetDefault(const char* key, const std::string& value) {
+        HKEY handle = nullptr;
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr))
+            return false;
+        const LONG status = RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                           static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(handle);
+        return status == ERROR_SUCCESS;
+    }
+    bool ok_ = false;
+};
+
+TEST_F(Launcher, ADocumentOfAnAssociatedTypeIsOpenedByTheShell) {
+    AssociatedType type;
+    ASSERT_TRUE(type.ok());
+    const std::string document = box_.Path("weekly report.tavrec");
+    WriteBytes(document, "text\n");
+
+    Child child = Run(document);
+    EXPECT_EQ(child.Wait(), 1u);
+    HANDLE started = OpenStarted(child.pid());
+    ASSERT_NE(started, nullptr);
+    EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the viewer had ended";
+    CloseHandle(started);
+    const std::string record = WaitForRecord(record_);
+    EXPECT_EQ(lstrcmpiA(ProgramOf(record).c_str(), RecorderExe().c_str()), 0) << record;
+    EXPECT_EQ(ArgumentsOf(record), "\"" + document + "\"");
+}
+
+TEST_F(Launcher, AConsoleProgramStartedByTheFallbackDoesNotHoldTavrisk) {
+    const std::string target = ConsoleHelperExe() + " console";
+    Child child = Run(target);
+    EXPECT_NE(child.Wait(5000), 0u);
+    EXPECT_EQ(WaitForRecord(record_), target);
+}
+
+}  // namespace
