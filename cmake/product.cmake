@@ -42,3 +42,20 @@ file(GLOB TAVRISK_RESOURCE_FILES CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/res/*.ico ${PROJECT_SOURCE_DIR}/res/*.rc2
     ${PROJECT_SOURCE_DIR}/res/*.def)
 set_property(SOURCE res/tavrisk.rc APPEND PROPERTY OBJECT_DEPENDS ${TAVRISK_RESOURCE_FILES})
+
+# A test build of the program: the same code and flags, with some of its files
+# swapped for recording stand-ins (link-time seams).
+function(tavrisk_add_seam_build name)
+    cmake_parse_arguments(ARG "" "" "REPLACE;WITH" ${ARGN})
+    set(sources ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES})
+    list(REMOVE_ITEM sources ${ARG_REPLACE})
+    list(TRANSFORM sources PREPEND ${PROJECT_SOURCE_DIR}/)
+    add_executable(${name} WIN32 ${sources} ${ARG_WITH} ${PROJECT_SOURCE_DIR}/res/tavrisk.rc)
+    foreach(property INCLUDE_DIRECTORIES COMPILE_OPTIONS LINK_OPTIONS LINK_LIBRARIES)
+        get_target_property(value tavrisk ${property})
+        if(value)
+            set_property(TARGET ${name} PROPERTY ${property} ${value})
+        endif()
+    endforeach()
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32/seams)
+endfunction()

@@ -1,10 +1,63 @@
-// Stand-in until the prompt modes exist: ask nothing, do nothing after the pass.
+// The prompt modes: the question before the pass, and pause, sound, report or log viewing after it.
 #include "app/prompt.h"
 
+#include "app/report_text.h"
+#include "app/thousands.h"
+#include "reclaim/kilobytes.h"
+#include "resource.h"
+#include "ui/alert.h"
+#include "ui/launcher.h"
+#include "ui/sound.h"
+
 namespace tavrisk {
+namespace {
 
-Confirmation ConfirmCleanup(std::int32_t) { return {true, GetTickCount()}; }
+constexpr DWORD kPausePerCleanModeMs = 200;
 
-void FinishRun(const RunOptions&, std::int64_t, const MEMORYSTATUSEX&, const char*, DWORD, HMODULE) {}
+void ShowReport(std::int64_t freedBytes, const MEMORYSTATUSEX& status, DWORD elapsedMs) {
+    char timeText[kThousandsBytes];
+    FormatThousands(static_cast<std::int32_t>(elapsedMs), timeText);
+    const KilobyteFigures kb = ToKilobytes(freedBytes, status.ullAvailPhys, status.ullTotalPhys);
+    ShowAlert(nullptr, MB_OK | MB_ICONINFORMATION, "TAVRISK", kReportFormat, static_cast<long>(kb.freed),
+              static_cast<unsigned long>(kb.inUse), static_cast<unsigned long>(kb.total), timeText, kVersionMajor,
+              kVersionMinor, kVersionBuild, kCopyrightYear);
+}
+
+void OpenLog(const char* logPath) { LaunchProgram(nullptr, logPath, nullptr, SW_SHOWNORMAL); }
+
+}  // namespace
+
+Confirmation ConfirmCleanup(std::int32_t cleanMode) {
+    const int answer = ShowAlert(nullptr, MB_YESNO | MB_ICONINFORMATION, "TAVRISK", kConfirmFormat, cleanMode);
+    // Read as soon as the box closes: the time the user takes is not reported.
+    const DWORD answered = GetTickCount();
+    return {answer != IDNO, answered};  // no box at all (0) counts as Yes
+}
+
+void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYSTATUSEX& status,
+               const char* logPath, DWORD stopwatchStart, HMODULE module) {
+    const bool logReady = options.logEnabled && logPath != nullptr;
+    switch (options.promptMode) {
+    case 1:
+        Sleep(kPausePerCleanModeMs * static_cast<DWORD>(options.cleanMode));
+        PlaySoundResource(module, IDW_DONE_SOUND, SND_ASYNC);
+        ShowReport(freedBytes, status, GetTickCount() - stopwatchStart);
+        break;
+    case 2:
+        PlaySoundResource(module, IDW_DONE_SOUND, SND_SYNC);
+        break;
+    case 3:
+        if (logReady) {
+            PlaySoundResource(module, IDW_DONE_SOUND, SND_SYNC);
+            OpenLog(logPath);
+        }
+        break;
+    case 4:
+        if (logReady) OpenLog(logPath);
+        break;
+    default:
+        break;
+    }
+}
 
 }  // namespace tavrisk

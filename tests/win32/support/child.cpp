@@ -49,16 +49,18 @@ DWORD Child::Wait(DWORD timeoutMs) {
 
 std::string TavriskExe() { return WinPath(TAVRISK_EXE_PATH); }
 
+std::string SeamExe() { return WinPath(TAVRISK_SEAM_EXE_PATH); }
+
 std::string HelperExe(const char* name) { return WinPath(std::string(TAVRISK_TEST_BIN_DIR) + "/" + name); }
 
-Sandbox::Sandbox(const std::string& name, const std::string& exeName) {
+Sandbox::Sandbox(const std::string& name, const std::string& exeName, const std::string& source) {
     dir = WinPath(std::string(TAVRISK_TEST_TMP_DIR) + "/" + name + "-" + std::to_string(GetCurrentProcessId()) +
                   "-" + std::to_string(GetTickCount()));
     // The folder may hold files of an earlier run with the same name.
     CreateDirectoryA(WinPath(TAVRISK_TEST_TMP_DIR).c_str(), nullptr);
     CreateDirectoryA(dir.c_str(), nullptr);
     exe = Path(exeName);
-    if (!CopyFileA(TavriskExe().c_str(), exe.c_str(), FALSE)) ADD_FAILURE() << "cannot copy tavrisk.exe to " << exe;
+    if (!CopyFileA(source.c_str(), exe.c_str(), FALSE)) ADD_FAILURE() << "cannot copy " << source << " to " << exe;
 }
 
 std::string ReadBytes(const std::string& path) {

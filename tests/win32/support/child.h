@@ -30,15 +30,18 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
+std::string TavriskExe();      // Windows path of the built tavrisk.exe
+std::string SeamExe();         // the same program, its multimedia call swapped for a recorder
+
 // A fresh folder for one test, holding a copy of tavrisk.exe (the log goes beside it).
 struct Sandbox {
-    explicit Sandbox(const std::string& name, const std::string& exeName = "tavrisk.exe");
+    explicit Sandbox(const std::string& name, const std::string& exeName = "tavrisk.exe",
+                     const std::string& source = TavriskExe());
     std::string dir;      // Windows path of the folder
     std::string exe;      // Windows path of the copy
     std::string Path(const std::string& file) const { return dir + "\\" + file; }
 };
 
-std::string TavriskExe();  // Windows path of the built tavrisk.exe
 std::string HelperExe(const char* name);  // a test helper program built beside the tests
 std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
 bool FileExists(const std::string& path);

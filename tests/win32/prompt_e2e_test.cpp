@@ -1,0 +1,278 @@
+// The prompt modes end to end: question, report, completion sound and log viewing, as a user meets them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "child.h"
+#include "recorder.h"
+#include "uia.h"
+
+namespace {
+
+using namespace testing_support;
+
+constexpr DWORD kAnsweredNo = 0xFFFFFFFF;  // -1
+
+// Every run here records started programs and handed-over sounds in one file,
+// so their order is visible.
+struct TestRun {
+    explicit TestRun(const std::string& name, const std::string& source = SeamExe()) : box(name, "tavrisk.exe", source) {
+        record = box.Path("record.txt");
+        SetEnvironmentVariableA(kRecordFileVariable, record.c_str());
+        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", record.c_str());
+    }
+    ~TestRun() {
+        SetEnvironmentVariableA(kRecordFileVariable, nullptr);
+        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", nullptr);
+    }
+    Child Start(const std::string& arguments) { return Child(box.exe, "tavrisk " + arguments, box.dir); }
+    std::string Log() const { return box.Path("Tavrisk.log"); }
+    std::vector<std::string> Records() const { return ReadRecords(record); }
+
+    Sandbox box;
+    std::string record;
+};
+
+const std::string kQuestion = "Cleanup memory now ?   \nClean Mode = ";
+
+// Waits until the record file holds `count` records; returns them.
+std::vector<std::string> WaitForRecords(const std::string& path, size_t count, DWORD timeoutMs = 10000) {
+    const DWORD start = GetTickCount();
+    std::vector<std::string> records = ReadRecords(path);
+    while (records.size() < count && GetTickCount() - start < timeoutMs) {
+        Sleep(50);
+        records = ReadRecords(path);
+    }
+    return records;
+}
+
+bool IsSound(const std::string& record, const char* flags) {
+    return record.rfind(std::string("sound flags=") + flags, 0) == 0;
+}
+
+// .log opened by the recorder for the length of one test. Wine 8 reads
+// associations from HKEY_CLASSES_ROOT only, not from HKCU\Software\Classes.
+class LogViewer {
+public:
+    LogViewer() {
+        SetClass(".log", "TavriskTestLogFile");
+        SetClass("TavriskTestLogFile\\shell\\open\\command", "\"" + RecorderExe() + "\" \"%1\"");
+    }
+    ~LogViewer() {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTestLogFile");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".log");
+    }
+
+private:
+    static void SetClass(const std::string& key, const std::string& value) {
+        HKEY handle;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0,
+                                  KEY_WRITE, nullptr, &handle, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(handle);
+    }
+};
+
+struct ReportFigures {
+    long freed = 0;
+    unsigned long inUse = 0, total = 0;
+    long milliseconds = -1;
+};
+
+// Reads the report's first three lines back, after checking the text's exact shape.
+ReportFigures ReadReport(const std::string& text) {
+    ReportFigures figures;
+    char timeText[32] = "";
+    EXPECT_EQ(std::sscanf(text.c_str(), "Physical memory freed:  %ld KB\r\nPhysical memory in use:  %lu/%lu KB   \r\nTime spent:  %31s",
+                          &figures.freed, &figures.inUse, &figures.total, timeText),
+              4)
+        << text;
+    std::string digits;
+    for (char c : std::string(timeText)) {
+        if (c != ',') digits += c;
+    }
+    figures.milliseconds = std::atol(digits.c_str());
+    char expected[512];
+    std::snprintf(expected, sizeof expected,
+                  "Physical memory freed:  %ld KB\r\nPhysical memory in use:  %lu/%lu KB   \r\nTime spent:  %s milliseconds.\r\n\r\nTavrisk version 1.4.51\r\n",
+                  figures.freed, figures.inUse, figures.total, timeText);
+    EXPECT_EQ(text.substr(0, std::string(expected).size()), expected);
+    const std::string notice = text.substr(std::min(text.size(), std::string(expected).size()));
+    EXPECT_NE(notice.find("1998"), std::string::npos) << notice;
+    EXPECT_EQ(notice.find('\n'), std::string::npos);
+    return figures;
+}
+
+TEST(PromptMode1, NoEndsTheRunBeforeAnythingIsDone) {
+    TestRun run("prompt-no");
+    Child child = run.Start("p=1 v=12 /log r=\"" + RecorderExe() + "\"");
+    HWND question = WaitForBox(child.pid(), "TAVRISK");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(BoxText(question), kQuestion + "9");
+    EXPECT_TRUE(HasButton(question, IDYES));
+    EXPECT_TRUE(HasButton(question, IDNO));
+    PressButton(question, IDNO);
+    EXPECT_EQ(child.Wait(), kAnsweredNo);
+    EXPECT_FALSE(FileExists(run.Log()));
+    Sleep(300);
+    EXPECT_TRUE(run.Records().empty()) << "a sound or a program after No";
+}
+
+TEST(PromptMode1, YesCleansLogsThenReportsWithTheSoundStarted) {
+    TestRun run("prompt-yes");
+    Child child = run.Start("p=1 v=0 /log");
+    HWND question = WaitForBox(child.pid(), "TAVRISK");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(BoxText(question), kQuestion + "0");
+    PressButton(question, IDYES);
+    ASSERT_TRUE(WaitGone(question));
+
+    HWND report = WaitForBox(child.pid(), "TAVRISK");
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(HasButton(report, IDOK));
+    EXPECT_FALSE(HasButton(report, IDYES));
+    const ReportFigures figures = ReadReport(BoxText(report));
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatusEx(&status);
+    EXPECT_EQ(figures.total, static_cast<unsigned long>(status.ullTotalPhys >> 10));
+    EXPECT_LE(figures.inUse, figures.total);
+    EXPECT_GE(figures.milliseconds, 0);
+
+    // Already there while the report is open: the log record and the started sound.
+    EXPECT_NE(ReadBytes(run.Log()).find("   V = 0  "), std::string::npos);
+    const auto records = run.Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_TRUE(IsSound(records[0], "0x17")) << records[0];
+
+    PressButton(report, IDOK);
+    EXPECT_EQ(child.Wait(), 0u);
+}
+
+TEST(PromptMode1, ReportsTheTimeFromTheAnswerOn) {
+    TestRun run("prompt-time");
+    Child child = run.Start("p=1 v=9");
+    HWND question = WaitForBox(child.pid(), "TAVRISK");
+    ASSERT_NE(question, nullptr);
+    Sleep(3000);  // a user who takes a while to answer
+    PressButton(question, IDYES);
+    ASSERT_TRUE(WaitGone(question));
+    HWND report = WaitForBox(child.pid(), "TAVRISK", 20000);
+    ASSERT_NE(report, nullptr);
+    const ReportFigures figures = ReadReport(BoxText(report));
+    EXPECT_GE(figures.milliseconds, 1800);  // 200 ms for each of the nine clean modes
+    EXPECT_LT(figures.milliseconds, 4500) << "the time taken to answer was counted";
+    PressButton(report, IDOK);
+    EXPECT_EQ(child.Wait(), 0u);
+}
+
+TEST(PromptMode1, TheProgramStartsOnlyAfterTheReportIsClosed) {
+    TestRun run("prompt-then-run");
+    Child child = run.Start("p=1 v=0 r=\"" + RecorderExe() + "\"");
+    HWND question = WaitForBox(child.pid(), "TAVRISK");
+    ASSERT_NE(question, nullptr);
+    PressButton(question, IDYES);
+    ASSERT_TRUE(WaitGone(question));
+    HWND report = WaitForBox(child.pid(), "TAVRISK");
+    ASSERT_NE(report, nullptr);
+    Sleep(500);
+    auto records = run.Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_TRUE(IsSound(records[0], "0x17"));
+    PressButton(report, IDOK);
+    EXPECT_EQ(child.Wait(), 1u);
+    records = WaitForRecords(run.record, 2);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(records[1].find(RecorderExe()), std::string::npos) << records[1];
+}
+
+TEST(PromptModes, TwoToFourAndOthersAsTabled) {
+    {
+        TestRun run("prompt-2");
+        Child child = run.Start("p=2 /log");
+        EXPECT_TRUE(NoBoxFor(child.pid(), 500));
+        EXPECT_EQ(child.Wait(), 0u);
+        EXPECT_TRUE(FileExists(run.Log()));
+        const auto records = run.Records();
+        ASSERT_EQ(records.size(), 1u) << "the log must not be opened in mode 2";
+        EXPECT_TRUE(IsSound(records[0], "0x16"));
+    }
+    {
+        TestRun run("prompt-3-nolog");
+        Child child = run.Start("p=3 v=0");
+        EXPECT_EQ(child.Wait(), 0u);
+        EXPECT_TRUE(run.Records().empty()) << "no sound and nothing opened without /log";
+    }
+    for (const char* mode : {"p=5", "p=-1"}) {
+        SCOPED_TRACE(mode);
+        TestRun run("prompt-other");
+        Child child = run.Start(std::string(mode) + " v=0 /log r=\"" + RecorderExe() + "\"");
+        EXPECT_TRUE(NoBoxFor(child.pid(), 300));
+        EXPECT_EQ(child.Wait(), 1u);
+        EXPECT_NE(ReadBytes(run.Log()).find("   V = 0  "), std::string::npos);
+        EXPECT_NE(WaitForRecord(run.record), "");
+        const auto records = run.Records();
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_NE(records[0].find(RecorderExe()), std::string::npos);
+    }
+}
+
+TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
+    LogViewer viewer;
+    {
+        TestRun run("prompt-3");
+        Child child = run.Start("p=3 /log v=0");
+        EXPECT_EQ(child.Wait(), 0u);
+        const auto records = WaitForRecords(run.record, 2);
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_TRUE(IsSound(records[0], "0x16")) << "the sound ends before the log opens";
+        EXPECT_NE(records[1].find(run.Log()), std::string::npos) << records[1];
+    }
+    {
+        TestRun run("prompt-4");
+        Child child = run.Start("p=4 /log v=0");
+        EXPECT_EQ(child.Wait(), 0u);
+        EXPECT_NE(WaitForRecord(run.record), "");
+        const auto records = run.Records();
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_NE(records[0].find(run.Log()), std::string::npos) << records[0];
+    }
+    {
+        TestRun run("prompt-4-nolog");
+        Child child = run.Start("p=4 v=0");
+        EXPECT_EQ(child.Wait(), 0u);
+        Sleep(300);
+        EXPECT_TRUE(run.Records().empty());
+    }
+    {
+        // A log that could not be placed is not opened either.
+        TestRun base("prompt-4-long");
+        std::string folder = base.box.dir;
+        while (folder.size() < 248) {
+            folder += "\\" + std::string(std::min<size_t>(60, 248 - folder.size() - 1), 'p');
+            CreateDirectoryA(folder.c_str(), nullptr);
+        }
+        const std::string exe = folder + "\\t.exe";
+        ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
+        Child child(exe, "tavrisk p=4 /log v=0", folder);
+        EXPECT_TRUE(NoBoxFor(child.pid(), 300));
+        EXPECT_EQ(child.Wait(), 0u);
+        Sleep(300);
+        EXPECT_TRUE(base.Records().empty());
+    }
+}
+
+TEST(PromptModes, FourWithoutAViewerShowsTheLaunchersAlert) {
+    TestRun run("prompt-4-noassoc");
+    Child child = run.Start("p=4 /log v=0");
+    HWND alert = WaitForBox(child.pid(), "Execute Process");
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(BoxText(alert), "Unable to execute :\n\"" + run.Log() +
+                                  "\"\nFile association not found, incomplete or invalid...   ");
+    PressButton(alert, IDOK);
+    EXPECT_EQ(child.Wait(), 0u);
+}
+
+}  // namespace
