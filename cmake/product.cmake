@@ -26,7 +26,7 @@ set(TAVRISK_PRODUCT_LINK_OPTIONS
     -nostartfiles -Wl,-e,_entry@0 -static-libgcc -mwindows -s
     -Wl,--gc-sections -Wl,--no-insert-timestamp
 )
-set(TAVRISK_SYSTEM_LIBRARIES shell32 winmm gdi32 user32 kernel32)
+set(TAVRISK_SYSTEM_LIBRARIES gdi32 user32 kernel32)
 
 add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc res/tavrisk.def)
 target_include_directories(tavrisk PRIVATE src res)
