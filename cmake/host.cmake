@@ -7,7 +7,7 @@ include(cmake/googletest.cmake)
 include(GoogleTest)
 
 add_library(tavrisk_core STATIC ${TAVRISK_CORE_SOURCES})
-target_include_directories(tavrisk_core PUBLIC src)
+target_include_directories(tavrisk_core PUBLIC src res)
 
 add_subdirectory(tests/host)
 add_subdirectory(tests/fuzz)

@@ -1,6 +1,8 @@
 // The texts of the confirmation question and the result report.
 #pragma once
 
+#include "version.h"
+
 namespace tavrisk {
 
 inline constexpr char kConfirmFormat[] = "Cleanup memory now ?   \nClean Mode = %d";
@@ -16,9 +18,9 @@ inline constexpr char kReportFormat[] =
     "Tavrisk version %d.%d.%02d\r\n"
     "Copyright (C) %d The Tavrisk Authors. MIT licence.";
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 4;
-inline constexpr int kVersionBuild = 51;
-inline constexpr int kCopyrightYear = 1998;
+inline constexpr int kVersionMajor = TAVRISK_VERSION_MAJOR;
+inline constexpr int kVersionMinor = TAVRISK_VERSION_MINOR;
+inline constexpr int kVersionBuild = TAVRISK_VERSION_BUILD;
+inline constexpr int kCopyrightYear = TAVRISK_NOTICE_YEAR;
 
 }  // namespace tavrisk

@@ -2,16 +2,11 @@
 #include "ui/about.h"
 
 #include "resource.h"
+#include "version.h"
 #include "ui/center_window.h"
 #include "ui/sound.h"
 
 namespace {
-
-// Version and year are written here, in step with res/version.rc2.
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 4;
-constexpr int kVersionBuild = 51;
-constexpr int kNoticeYear = 1998;
 
 constexpr char kAboutFormat[] =
     "Tavrisk for Windows version %d.%d.%02d\r\n"
@@ -42,7 +37,8 @@ INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance) {
     tavrisk::CenterWindow(dialog, nullptr);
 
     char about[512] = {};
-    wsprintfA(about, kAboutFormat, kVersionMajor, kVersionMinor, kVersionBuild, kNoticeYear);
+    wsprintfA(about, kAboutFormat, TAVRISK_VERSION_MAJOR, TAVRISK_VERSION_MINOR, TAVRISK_VERSION_BUILD,
+              TAVRISK_NOTICE_YEAR);
     SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, about);
     SetDlgItemTextA(dialog, IDC_ABOUT_USAGE, kUsageText);
     return TRUE;
