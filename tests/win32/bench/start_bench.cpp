@@ -78,9 +78,9 @@ int main(int argc, char** argv) {
     const int runs = std::max(1, std::atoi(argv[1]));
     std::vector<Program> programs;
     for (int i = 2; i < argc; ++i) {
-        const std::string spec = argv[i];
-        const size_t bar = spec.find('|');
-        programs.push_back({spec.substr(0, bar), spec.substr(bar + 1), {}, {}});
+        const std::string argument = argv[i];
+        const size_t bar = argument.find('|');
+        programs.push_back({argument.substr(0, bar), argument.substr(bar + 1), {}, {}});
     }
     for (int run = 0; run < runs; ++run)
         for (auto& program : programs) program.milliseconds.push_back(TimeOnce(program.commandLine));
