@@ -9,7 +9,6 @@
 namespace assetgen {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 
 // What each pixel shows; mapped to a palette index per colour depth.
 enum Ink : std::uint8_t { kClear, kEdge, kBoard, kBoardLit, kChip, kChipLit, kLeg, kGold, kGoldDim, kInkCount };
@@ -120,16 +119,6 @@ Canvas Draw(int size) {
     c.Fill(l.notchX, ny0 - 1, nx1, ny0 - 1, kEdge);
     c.Fill(l.notchX, ny0, nx1, l.bottom, kClear);
     return c;
-}
-
-void Put16(Bytes& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(Bytes& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
 }
 
 // One icon image: BITMAPINFOHEADER, palette, colour rows, then the AND mask; rows bottom-up.

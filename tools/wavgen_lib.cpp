@@ -10,7 +10,6 @@
 namespace assetgen {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 
 // Sine table: 4096 steps per turn, Q15 amplitude. Built with integer arithmetic only,
 // so the sounds come out identical with every compiler and maths library.
@@ -142,16 +141,6 @@ std::vector<std::uint8_t> Synthesize(const SoundPlan& plan) {
     for (std::size_t i = 0; i < pcm.size(); ++i)
         pcm[i] = static_cast<std::uint8_t>(128 + DivRound(mix[i] * plan.peak, peak));
     return pcm;
-}
-
-void Put16(Bytes& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(Bytes& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
 }
 
 void PutTag(Bytes& out, const char* tag) {

@@ -9,23 +9,12 @@
 #include <cstring>
 #include <vector>
 
+#include "timing.h"
+
 #include "reclaim/reclaim.h"
 #include "reclaim/size_table.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 double TimePass(unsigned mode) {
     MEMORYSTATUSEX status;
