@@ -126,11 +126,7 @@ TEST(LogFile, RunsStartedTogetherLoseNoRecord) {
 TEST(LogFile, AFolderTooLongForTheLogPathSkipsTheRecord) {
     // 248 characters of folder leave no room for "\Tavrisk.log" in 260.
     Sandbox base("log-long");
-    std::string folder = base.dir;
-    while (folder.size() < 248) {
-        folder += "\\" + std::string(std::min<size_t>(60, 248 - folder.size() - 1), 'd');
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << folder;
-    }
+    const std::string folder = MakeFolderOfLength(base.dir, 248);
     ASSERT_EQ(folder.size(), 248u);
     const std::string exe = folder + "\\t.exe";
     ASSERT_TRUE(CopyFileA(TavriskExe().c_str(), exe.c_str(), FALSE));

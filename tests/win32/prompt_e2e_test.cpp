@@ -35,17 +35,6 @@ struct TestRun {
 
 const std::string kQuestion = "Cleanup memory now ?   \nClean Mode = ";
 
-// Waits until the record file holds `count` records; returns them.
-std::vector<std::string> WaitForRecords(const std::string& path, size_t count, DWORD timeoutMs = 10000) {
-    const DWORD start = GetTickCount();
-    std::vector<std::string> records = ReadRecords(path);
-    while (records.size() < count && GetTickCount() - start < timeoutMs) {
-        Sleep(50);
-        records = ReadRecords(path);
-    }
-    return records;
-}
-
 bool IsSound(const std::string& record, const char* flags) {
     return record.rfind(std::string("sound flags=") + flags, 0) == 0;
 }
@@ -249,11 +238,8 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
     {
         // A log that could not be placed is not opened either.
         TestRun base("prompt-4-long");
-        std::string folder = base.box.dir;
-        while (folder.size() < 248) {
-            folder += "\\" + std::string(std::min<size_t>(60, 248 - folder.size() - 1), 'p');
-            CreateDirectoryA(folder.c_str(), nullptr);
-        }
+        const std::string folder = MakeFolderOfLength(base.box.dir, 248);
+        ASSERT_EQ(folder.size(), 248u);
         const std::string exe = folder + "\\t.exe";
         ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
         Child child(exe, "tavrisk p=4 /log v=0", folder);

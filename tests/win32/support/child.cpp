@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace testing_support {
 
 std::string WinPath(const std::string& unixPath) {
@@ -61,6 +63,19 @@ Sandbox::Sandbox(const std::string& name, const std::string& exeName, const std:
     CreateDirectoryA(dir.c_str(), nullptr);
     exe = Path(exeName);
     if (!CopyFileA(source.c_str(), exe.c_str(), FALSE)) ADD_FAILURE() << "cannot copy " << source << " to " << exe;
+}
+
+std::string MakeFolderOfLength(const std::string& base, std::size_t length) {
+    std::string folder = base;
+    while (folder.size() + 1 < length) {
+        const std::size_t left = length - folder.size() - 1;  // after the backslash
+        std::size_t name = std::min<std::size_t>(60, left);
+        if (left - name == 1) --name;  // never strand one character, which no folder can fill
+        const std::string next = folder + "\\" + std::string(name, 'd');
+        if (!CreateDirectoryA(next.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) break;
+        folder = next;
+    }
+    return folder;
 }
 
 std::string ReadBytes(const std::string& path) {

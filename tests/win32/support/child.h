@@ -42,6 +42,10 @@ struct Sandbox {
     std::string Path(const std::string& file) const { return dir + "\\" + file; }
 };
 
+// Creates folders below `base` until the path is exactly `length` characters
+// long (or as far as the system lets it go); returns the deepest one.
+std::string MakeFolderOfLength(const std::string& base, std::size_t length);
+
 std::string HelperExe(const char* name);  // a test helper program built beside the tests
 std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
 bool FileExists(const std::string& path);

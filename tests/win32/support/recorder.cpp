@@ -20,14 +20,19 @@ std::vector<std::string> ReadRecords(const std::string& path) {
     return records;
 }
 
-std::string WaitForRecord(const std::string& path, DWORD timeoutMs) {
+std::vector<std::string> WaitForRecords(const std::string& path, std::size_t count, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    do {
-        const std::vector<std::string> records = ReadRecords(path);
-        if (!records.empty()) return records.front();
+    std::vector<std::string> records = ReadRecords(path);
+    while (records.size() < count && GetTickCount() - start < timeoutMs) {
         Sleep(20);
-    } while (GetTickCount() - start < timeoutMs);
-    return {};
+        records = ReadRecords(path);
+    }
+    return records;
+}
+
+std::string WaitForRecord(const std::string& path, DWORD timeoutMs) {
+    const std::vector<std::string> records = WaitForRecords(path, 1, timeoutMs);
+    return records.empty() ? std::string() : records.front();
 }
 
 std::vector<DWORD> ProcessesStartedBy(DWORD parentPid) {

@@ -18,6 +18,9 @@ std::string ConsoleHelperExe();  // console: records, sleeps 8 s
 // Every complete record (a started program's command line) in the file, oldest first.
 std::vector<std::string> ReadRecords(const std::string& path);
 
+// The records once there are at least `count`, or what there is after `timeoutMs`.
+std::vector<std::string> WaitForRecords(const std::string& path, std::size_t count, DWORD timeoutMs = 10000);
+
 // The first record once there is one, or "" after `timeoutMs`.
 std::string WaitForRecord(const std::string& path, DWORD timeoutMs = 10000);
 
