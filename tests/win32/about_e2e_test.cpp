@@ -106,7 +106,7 @@ TEST(AboutBox, OpensCentredOnTheScreenWithItsTextsIconAndFocusOnOk) {
     HWND icon = GetWindow(GetWindow(box, GW_CHILD), GW_HWNDNEXT);
     ASSERT_NE(icon, nullptr);
     EXPECT_NE(SendMessageA(icon, STM_GETICON, 0, 0), 0) << "icon group 1 is not shown";
-    EXPECT_EQ(FocusedWindow(box), GetDlgItem(box, IDOK));
+    EXPECT_EQ(WaitForFocus(box), GetDlgItem(box, IDOK));
 
     PressButton(box, IDOK);
     EXPECT_EQ(child.Wait(), 1u);

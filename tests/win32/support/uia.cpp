@@ -76,10 +76,20 @@ HWND FocusedWindow(HWND box) {
     return info.hwndFocus;
 }
 
+HWND WaitForFocus(HWND box, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    HWND focus = FocusedWindow(box);
+    while (!focus && GetTickCount() - start < timeoutMs) {
+        Sleep(20);
+        focus = FocusedWindow(box);
+    }
+    return focus;
+}
+
 // Posted, not sent: the dialog's modal loop must see the keys so that
 // IsDialogMessage turns Enter and Escape into IDOK and IDCANCEL.
 void PressKey(HWND box, WORD virtualKey) {
-    HWND target = FocusedWindow(box);
+    HWND target = WaitForFocus(box);
     if (!target) target = box;
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));

@@ -22,6 +22,9 @@ void PressButton(HWND box, int id);  // as if the button were clicked
 void PostCommand(HWND box, WORD id, WORD code);  // a WM_COMMAND with any notification code
 // The window that has the keyboard focus in the box's thread (null if none).
 HWND FocusedWindow(HWND box);
+// The focused window once the box has given the focus to one (a box may be
+// visible a moment before its dialog manager sets the focus), or null.
+HWND WaitForFocus(HWND box, DWORD timeoutMs = 2000);
 // A key press and release posted to the focused window, as typed on the keyboard.
 void PressKey(HWND box, WORD virtualKey);
 bool WaitGone(HWND box, DWORD timeoutMs = 5000);
