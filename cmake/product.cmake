@@ -15,9 +15,15 @@ set(TAVRISK_WIN32_SOURCES
     src/ui/center_window.cpp
     src/ui/sound.cpp
     src/ui/wave_output.cpp
+    src/runtime/system_library.cpp
+    src/runtime/system_calls.cpp
 )
 
+# The headers declare nothing newer than XP: a newer function must be looked up
+# at run time (runtime/system_calls.h), since a static import of it would keep
+# the program from starting on XP.
 set(TAVRISK_PRODUCT_COMPILE_OPTIONS
+    -D_WIN32_WINNT=0x0501 -DWINVER=0x0501
     -Wall -Wextra -Werror
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
     -ffunction-sections -fdata-sections
@@ -40,7 +46,7 @@ set_target_properties(tavrisk PROPERTIES OUTPUT_NAME tavrisk ENABLE_EXPORTS ON)
 file(GLOB TAVRISK_RESOURCE_FILES CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/res/*.h ${PROJECT_SOURCE_DIR}/res/*.wav
     ${PROJECT_SOURCE_DIR}/res/*.ico ${PROJECT_SOURCE_DIR}/res/*.rc2
-    ${PROJECT_SOURCE_DIR}/res/*.def)
+    ${PROJECT_SOURCE_DIR}/res/*.def ${PROJECT_SOURCE_DIR}/res/*.manifest)
 set_property(SOURCE res/tavrisk.rc APPEND PROPERTY OBJECT_DEPENDS ${TAVRISK_RESOURCE_FILES})
 
 # A test build of the program: the same code and flags, with some of its files

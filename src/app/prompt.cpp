@@ -36,7 +36,6 @@ Confirmation ConfirmCleanup(std::int32_t cleanMode) {
 
 void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYSTATUSEX& status,
                const char* logPath, DWORD stopwatchStart, HMODULE module) {
-    const bool logReady = options.logEnabled && logPath != nullptr;
     switch (options.promptMode) {
     case 1:
         Sleep(kPausePerCleanModeMs * static_cast<DWORD>(options.cleanMode));
@@ -47,13 +46,14 @@ void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYS
         PlaySoundResource(module, IDW_DONE_SOUND, SND_SYNC);
         break;
     case 3:
-        if (logReady) {
+        // The sound belongs to logging being on, even when no log could be placed.
+        if (options.logEnabled) {
             PlaySoundResource(module, IDW_DONE_SOUND, SND_SYNC);
-            OpenLog(logPath);
+            if (logPath) OpenLog(logPath);
         }
         break;
     case 4:
-        if (logReady) OpenLog(logPath);
+        if (options.logEnabled && logPath) OpenLog(logPath);
         break;
     default:
         break;

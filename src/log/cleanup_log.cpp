@@ -4,6 +4,7 @@
 #include "log/log_text.h"
 #include "log/log_write.h"
 #include "log/module_path.h"
+#include "runtime/system_calls.h"
 #include "runtime/unique_handle.h"
 
 namespace tavrisk {
@@ -16,16 +17,49 @@ constexpr char kLogFileName[] = "Tavrisk.log";
 constexpr DWORD kSharingRetryMs = 2000;
 constexpr DWORD kSharingPauseMs = 25;
 
-HANDLE OpenLog(const char* logPath, DWORD& lastError) {
+// DELETE access lets a failed first write remove the file through the handle
+// that created it. A folder may allow writing but not deleting: the log is then
+// opened without it, never skipped for it.
+HANDLE OpenLog(const char* logPath, DWORD& lastError, bool& canDelete) {
+    DWORD access = GENERIC_WRITE | DELETE;
     DWORD waited = 0;
     for (;;) {
-        HANDLE file = CreateFileA(logPath, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+        HANDLE file = CreateFileA(logPath, access, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
         lastError = GetLastError();
-        if (file != INVALID_HANDLE_VALUE || lastError != ERROR_SHARING_VIOLATION || waited >= kSharingRetryMs)
+        if (file == INVALID_HANDLE_VALUE && lastError == ERROR_ACCESS_DENIED && access != GENERIC_WRITE) {
+            access = GENERIC_WRITE;
+            continue;
+        }
+        if (file != INVALID_HANDLE_VALUE || lastError != ERROR_SHARING_VIOLATION || waited >= kSharingRetryMs) {
+            canDelete = access != GENERIC_WRITE;
             return file;
+        }
         Sleep(kSharingPauseMs);
         waited += kSharingPauseMs;
     }
+}
+
+// Marks the file for deletion when its last handle closes (Vista and later).
+bool DeleteOnClose(HANDLE file) {
+    constexpr int kFileDispositionInfo = 4;  // FILE_INFO_BY_HANDLE_CLASS
+    struct {
+        BOOLEAN deleteFile;
+    } disposition = {TRUE};
+    return kernel32::SetFileInformationByHandle(file, kFileDispositionInfo, &disposition, sizeof disposition);
+}
+
+// Takes back what this call wrote, while the file is still held without sharing:
+// it goes back to its old end, which is 0 for a file this call created. Such a
+// file is then deleted through the same handle, so that no other run can open
+// it in between; where that is not possible (XP, or no DELETE access) it is
+// closed and deleted by name.
+void RollBack(UniqueFile& file, const char* logPath, LARGE_INTEGER end, bool created, bool canDelete) {
+    SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
+    SetEndOfFile(file.get());
+    if (!created) return;
+    const bool deleted = canDelete && DeleteOnClose(file.get());
+    file.reset();
+    if (!deleted) DeleteFileA(logPath);
 }
 
 bool WriteHeader(HANDLE file, const char* logPath) {
@@ -61,11 +95,12 @@ bool BuildLogPath(HMODULE module, char (&path)[MAX_PATH]) {
     return true;
 }
 
-int AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes,
-                     std::uint64_t availPhys, std::uint64_t totalPhys) {
+bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes, std::uint64_t availPhys,
+                      std::uint64_t totalPhys) {
     DWORD openError = 0;
-    UniqueFile file(OpenLog(logPath, openError));
-    if (!file) return 0;
+    bool canDelete = false;
+    UniqueFile file(OpenLog(logPath, openError, canDelete));
+    if (!file) return false;
     const bool created = openError != ERROR_ALREADY_EXISTS;
 
     // The true end, 64-bit: where a failed write cuts the file back to.
@@ -79,17 +114,9 @@ int AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t f
         const KilobyteFigures kb = ToKilobytes(freedBytes, availPhys, totalPhys);
         written = WriteLogPiece(file.get(), ComposeLogRecord(LocalLogTime(), cleanMode, kb, piece));
     }
-    if (written) return 1;
-
     // Never leave half a header or half a record behind.
-    if (created) {
-        file.reset();
-        DeleteFileA(logPath);
-    } else {
-        SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
-        SetEndOfFile(file.get());
-    }
-    return 0;
+    if (!written) RollBack(file, logPath, end, created, canDelete);
+    return written;
 }
 
 }  // namespace tavrisk

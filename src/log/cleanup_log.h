@@ -11,9 +11,11 @@ namespace tavrisk {
 // usable in `path`, when the result would not fit or the module name was cut.
 bool BuildLogPath(HMODULE module, char (&path)[MAX_PATH]);
 
-// Appends one record (and the header when this call creates the file).
-// 1 when the file could be opened, 0 otherwise.
-int AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes,
+// Appends one record, and the header first when this call creates the file.
+// True only when the record, and any header, was written whole. False when the
+// file could not be opened or a write failed; the file is then as it was before
+// the call (one that this call created is removed).
+bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes,
                      std::uint64_t availPhys, std::uint64_t totalPhys);
 
 }  // namespace tavrisk

@@ -53,23 +53,7 @@ struct HeapTraits {
     static void Close(Type heap) { HeapDestroy(heap); }
 };
 
-// A library loaded at the call site that needs it.
-struct LibraryTraits {
-    using Type = HMODULE;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type library) { FreeLibrary(library); }
-};
-
-// A function of a library loaded at run time, or null.
-template <typename Function>
-Function LibraryFunction(HMODULE library, const char* name) {
-    // FARPROC to the real signature, through void* so the compiler takes the
-    // cast as deliberate.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueLibrary = UniqueHandle<LibraryTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueHeap = UniqueHandle<HeapTraits>;
 

@@ -1,6 +1,7 @@
 // LaunchProgram: the shell's default action first, CreateProcess with the target as a command line after.
 #include "ui/launcher.h"
 
+#include "runtime/system_calls.h"
 #include "runtime/unique_handle.h"
 #include "ui/alert.h"
 #include "ui/launch_decision.h"
@@ -33,20 +34,18 @@ int StartCommandLine(const char* target, const char* directory, int showCommand)
     return created;
 }
 
-// The shell library is loaded only to launch, and released once it has answered.
-// Without it the answer is 0, out of resources, and the fallback runs.
+// Without shell32 the answer is 0, out of resources, and the fallback runs.
 INT_PTR ShellOpen(HWND owner, const char* target, const char* directory, int showCommand) {
-    UniqueLibrary shell32(LoadLibraryA("shell32.dll"));
-    if (!shell32) return 0;
-    using ShellExecute = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-    const auto execute = LibraryFunction<ShellExecute>(shell32.get(), "ShellExecuteA");
-    if (!execute) return 0;
-    return reinterpret_cast<INT_PTR>(execute(owner, nullptr, target, nullptr, directory, showCommand));
+    return reinterpret_cast<INT_PTR>(shell32::ShellExecuteA(owner, nullptr, target, nullptr, directory, showCommand));
 }
 
 }  // namespace
 
 int LaunchProgram(HWND owner, const char* target, const char* directory, int showCommand) {
+    // The shell cannot open a file name of MAX_PATH characters or more, and some
+    // shells fault on much longer ones: such a target can only be a command line.
+    if (!ShellCanTake(static_cast<std::size_t>(lstrlenA(target)))) return StartCommandLine(target, directory, showCommand);
+
     const LaunchAction action = DecideLaunch(ShellOpen(owner, target, directory, showCommand));
     if (action == LaunchAction::Opened) return 1;
     if (action == LaunchAction::StartProcess) return StartCommandLine(target, directory, showCommand);
