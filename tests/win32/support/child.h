@@ -21,6 +21,7 @@ public:
 
     bool started() const { return info_.hProcess != nullptr; }
     DWORD pid() const { return info_.dwProcessId; }
+    DWORD threadId() const { return info_.dwThreadId; }  // its first thread
     HANDLE process() const { return info_.hProcess; }
     // The exit code, or fails the calling test and returns 0xDEADBEEF after `timeoutMs`.
     DWORD Wait(DWORD timeoutMs = 20000);
