@@ -6,6 +6,18 @@
 #include <algorithm>
 
 namespace testing_support {
+namespace {
+
+// A path for the wide file functions. Past MAX_PATH only the \\?\ form reaches
+// the file system: the ANSI functions stop at MAX_PATH.
+std::wstring FileSystemPath(const std::string& path) {
+    std::wstring wide(path.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()),
+                                                             wide.data(), static_cast<int>(wide.size()))));
+    return path.size() < MAX_PATH - 12 ? wide : L"\\\\?\\" + wide;
+}
+
+}  // namespace
 
 std::string WinPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
@@ -72,7 +84,7 @@ std::string MakeFolderOfLength(const std::string& base, std::size_t length) {
         std::size_t name = std::min<std::size_t>(60, left);
         if (left - name == 1) --name;  // never strand one character, which no folder can fill
         const std::string next = folder + "\\" + std::string(name, 'd');
-        if (!CreateDirectoryA(next.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) break;
+        if (!CreateDirectoryW(FileSystemPath(next).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) break;
         folder = next;
     }
     return folder;
@@ -93,7 +105,7 @@ std::string ReadBytes(const std::string& path) {
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(FileSystemPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
     DWORD written = 0;
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -44,12 +44,12 @@ struct Sandbox {
 };
 
 // Creates folders below `base` until the path is exactly `length` characters
-// long (or as far as the system lets it go); returns the deepest one.
+// long (or as far as the system lets it go), past MAX_PATH too; returns the deepest one.
 std::string MakeFolderOfLength(const std::string& base, std::size_t length);
 
 std::string HelperExe(const char* name);  // a test helper program built beside the tests
 std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
 bool FileExists(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
+void WriteBytes(const std::string& path, const std::string& bytes);  // any length of path
 
 }  // namespace testing_support
