@@ -235,6 +235,26 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
         Sleep(300);
         EXPECT_TRUE(run.Records().empty());
     }
+    // Mode 3 plays its sound whenever logging is on, even when the log's path
+    // cannot be built: a folder of 247 characters leaves just room for
+    // "\\Tavrisk.log", one of 248 does not. (Wine's shell answers "not found" for
+    // names of 257 characters or more, so the opening of the longest log that
+    // fits cannot be seen here.) The exe's short name keeps its own path within
+    // MAX_PATH.
+    for (const std::size_t length : {247u, 248u}) {
+        SCOPED_TRACE(length);
+        TestRun base("prompt-3-long");
+        const std::string folder = MakeFolderOfLength(base.box.dir, length);
+        ASSERT_EQ(folder.size(), length);
+        const std::string exe = folder + "\\t.exe";
+        ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
+        Child child(exe, "tavrisk p=3 /log v=0", folder);
+        EXPECT_EQ(child.Wait(), 0u);
+        EXPECT_EQ(FileExists(folder + "\\Tavrisk.log"), length == 247);
+        const auto records = WaitForRecords(base.record, 1);
+        ASSERT_FALSE(records.empty());
+        EXPECT_TRUE(IsSound(records[0], "0x16")) << records[0];
+    }
     {
         // A log that could not be placed is not opened either.
         TestRun base("prompt-4-long");
