@@ -1,6 +1,9 @@
 // The log writer and the path routine in this process, with writes that can be made to fail.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "child.h"
 #include "failing_log_write.h"
 #include "log/cleanup_log.h"
@@ -59,15 +62,35 @@ TEST(AppendCleanupLog, AFailedWriteLeavesNoPartialHeaderOrRecord) {
     testing_seams::FailLogWriteAfter(0);
     EXPECT_FALSE(tavrisk::AppendCleanupLog(log.path.c_str(), 1, 4096, 1 << 20, 4 << 20));
     EXPECT_EQ(ReadBytes(log.path), "older record\n");
+    DeleteFileA(log.path.c_str());
 
     // A file this call created is removed, so the next run writes the header.
-    for (int whole : {0, 1, 2, 3}) {
-        SCOPED_TRACE(whole);
-        DeleteFileA(log.path.c_str());
-        testing_seams::FailLogWriteAfter(whole);
-        EXPECT_FALSE(tavrisk::AppendCleanupLog(log.path.c_str(), 1, 4096, 1 << 20, 4 << 20));
-        EXPECT_FALSE(FileExists(log.path));
+    // Another run keeps trying to open it meanwhile, as one waiting for its turn
+    // would: the file must be gone before anyone else can open it, or that run
+    // would append its record after half a header (or keep the delete from
+    // happening). The gap a close-then-delete leaves is short, hence the rounds.
+    std::atomic<bool> stop{false};
+    std::atomic<int> openedByOther{0};
+    std::thread other([&] {
+        while (!stop) {
+            HANDLE file = CreateFileA(log.path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            if (file == INVALID_HANDLE_VALUE) continue;
+            ++openedByOther;
+            CloseHandle(file);
+        }
+    });
+    for (int round = 0; round < 25; ++round) {
+        for (int whole : {0, 1, 2, 3}) {
+            SCOPED_TRACE(whole);
+            testing_seams::FailLogWriteAfter(whole);
+            EXPECT_FALSE(tavrisk::AppendCleanupLog(log.path.c_str(), 1, 4096, 1 << 20, 4 << 20));
+            EXPECT_FALSE(FileExists(log.path));
+            DeleteFileA(log.path.c_str());  // should another run have kept it alive
+        }
     }
+    stop = true;
+    other.join();
+    EXPECT_EQ(openedByOther, 0) << "another run opened the file before it was taken back";
 
     testing_seams::FailLogWriteAfter(-1);
     EXPECT_TRUE(tavrisk::AppendCleanupLog(log.path.c_str(), 1, 4096, 1 << 20, 4 << 20));
