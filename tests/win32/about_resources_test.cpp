@@ -1,8 +1,12 @@
 // The built tavrisk.exe's own resources, read as the system reads them: about dialog, icons, version record.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <objbase.h>
+#include <xmllite.h>
 
 #include <cstring>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -214,6 +218,127 @@ TEST(AboutResources, VersionRecordIs1_4_51_1998WithItsStringsOnly) {
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0409);
     EXPECT_EQ(translation[1], 0x04B0);
+}
+
+// One element of a parsed XML document: its namespace and name, its attributes
+// by name, the namespaces it declares (in order) and its text.
+struct XmlElement {
+    std::string space, name;
+    std::map<std::string, std::string> attributes;
+    std::vector<std::string> declared;
+    std::string text;
+};
+
+std::string Narrow(const WCHAR* text) {
+    std::string narrow;
+    for (; text && *text; ++text) narrow += *text < 0x80 ? static_cast<char>(*text) : '?';
+    return narrow;
+}
+
+// Parses `xml` with the system's XmlLite, as Windows reads a manifest with a
+// parser of its own. False, with `error` set, when it is not well-formed XML.
+bool ParseXml(const std::string& xml, std::vector<XmlElement>& elements, std::string& error) {
+    using Create = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
+    HMODULE library = LoadLibraryA("xmllite.dll");
+    const auto create = library ? reinterpret_cast<Create>(reinterpret_cast<void*>(
+                                      GetProcAddress(library, "CreateXmlReader")))
+                                : nullptr;
+    if (!create) return error = "no XmlLite", false;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, xml.size());
+    std::memcpy(GlobalLock(memory), xml.data(), xml.size());
+    GlobalUnlock(memory);
+    IStream* stream = nullptr;
+    IXmlReader* reader = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream)) ||
+        FAILED(create(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader), nullptr)) ||
+        FAILED(reader->SetInput(stream)))
+        return error = "cannot start XmlLite", false;
+
+    XmlNodeType type;
+    HRESULT result;
+    std::vector<std::size_t> open;  // elements whose end tag has not been read
+    while ((result = reader->Read(&type)) == S_OK) {
+        const WCHAR* value = nullptr;
+        if (type == XmlNodeType_Element) {
+            XmlElement element;
+            reader->GetNamespaceUri(&value, nullptr);
+            element.space = Narrow(value);
+            reader->GetLocalName(&value, nullptr);
+            element.name = Narrow(value);
+            const bool empty = reader->IsEmptyElement();
+            for (HRESULT more = reader->MoveToFirstAttribute(); more == S_OK; more = reader->MoveToNextAttribute()) {
+                const WCHAR *prefix = nullptr, *name = nullptr;
+                reader->GetPrefix(&prefix, nullptr);
+                reader->GetLocalName(&name, nullptr);
+                reader->GetValue(&value, nullptr);
+                if (Narrow(prefix) == "xmlns" || (Narrow(prefix).empty() && Narrow(name) == "xmlns"))
+                    element.declared.push_back(Narrow(value));
+                else
+                    element.attributes[Narrow(name)] = Narrow(value);
+            }
+            elements.push_back(element);
+            if (!empty) open.push_back(elements.size() - 1);
+        } else if (type == XmlNodeType_EndElement && !open.empty()) {
+            open.pop_back();
+        } else if (type == XmlNodeType_Text && !open.empty()) {
+            reader->GetValue(&value, nullptr);
+            elements[open.back()].text += Narrow(value);
+        }
+    }
+    reader->Release();
+    stream->Release();
+    if (FAILED(result)) return error = "not well-formed, HRESULT " + std::to_string(result), false;
+    return true;
+}
+
+std::string SourceFile(const char* name) {
+    return ReadBytes(WinPath(std::string(TAVRISK_SOURCE_DIR) + "/res/" + name));
+}
+
+TEST(Manifest, IsTheSourceFileAndAsksForAsInvokerOsSupportAndDpiAwareness) {
+    ASSERT_NE(Exe(), nullptr);
+    EXPECT_EQ(Languages(RT_MANIFEST, 1), std::vector<WORD>{0});
+    const std::string manifest = ResourceBytes(RT_MANIFEST, 1);
+    ASSERT_FALSE(manifest.empty());
+    EXPECT_TRUE(manifest == SourceFile("tavrisk.manifest")) << "the resource differs from res/tavrisk.manifest";
+
+    std::vector<XmlElement> elements;
+    std::string error;
+    ASSERT_TRUE(ParseXml(manifest, elements, error)) << error;
+    ASSERT_FALSE(elements.empty());
+    EXPECT_EQ(elements[0].space + " " + elements[0].name, "urn:schemas-microsoft-com:asm.v1 assembly");
+
+    std::set<std::string> supported;
+    int levels = 0, dpi = 0;
+    for (XmlElement& element : elements) {
+        SCOPED_TRACE(element.name);
+        // XP SP2 restarts when a manifest binds one namespace twice on one element.
+        const std::set<std::string> unique(element.declared.begin(), element.declared.end());
+        EXPECT_EQ(unique.size(), element.declared.size()) << "a namespace bound twice";
+        EXPECT_NE(element.name, "dependency") << "no side-by-side dependency (common controls 6)";
+        if (element.name == "requestedExecutionLevel") {
+            ++levels;
+            EXPECT_EQ(element.space, "urn:schemas-microsoft-com:asm.v3");
+            EXPECT_EQ(element.attributes["level"], "asInvoker");
+            EXPECT_EQ(element.attributes["uiAccess"], "false");
+        } else if (element.name == "supportedOS") {
+            EXPECT_EQ(element.space, "urn:schemas-microsoft-com:compatibility.v1");
+            supported.insert(element.attributes["Id"]);
+        } else if (element.name == "dpiAware") {
+            ++dpi;
+            EXPECT_EQ(element.space, "http://schemas.microsoft.com/SMI/2005/WindowsSettings");
+            EXPECT_EQ(element.text, "true");
+        }
+    }
+    EXPECT_EQ(levels, 1);
+    EXPECT_EQ(dpi, 1);
+    EXPECT_EQ(supported, (std::set<std::string>{
+                             "{e2011457-1546-43c5-a5fe-008deee3d3f0}",  // Vista
+                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // 7
+                             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // 8
+                             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
+                         }));
 }
 
 }  // namespace
