@@ -17,6 +17,7 @@ set(TAVRISK_WIN32_SOURCES
     src/ui/wave_output.cpp
     src/runtime/system_library.cpp
     src/runtime/system_calls.cpp
+    src/runtime/crt.cpp
 )
 
 # The headers declare nothing newer than XP: a newer function must be looked up
@@ -28,11 +29,13 @@ set(TAVRISK_PRODUCT_COMPILE_OPTIONS
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
     -ffunction-sections -fdata-sections
 )
+# No C run-time: KERNEL32 is the one library imported at load time; user32, gdi32
+# and the rest are loaded when a run needs them (runtime/system_calls.h).
 set(TAVRISK_PRODUCT_LINK_OPTIONS
-    -nostartfiles -Wl,-e,_entry@0 -static-libgcc -mwindows -s
+    -nostdlib -Wl,-e,_entry@0 -mwindows -s
     -Wl,--gc-sections -Wl,--no-insert-timestamp
 )
-set(TAVRISK_SYSTEM_LIBRARIES gdi32 user32 kernel32)
+set(TAVRISK_SYSTEM_LIBRARIES kernel32 gcc)
 
 add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc res/tavrisk.def)
 target_include_directories(tavrisk PRIVATE src res)

@@ -65,7 +65,7 @@ void RollBack(UniqueFile& file, const char* logPath, LARGE_INTEGER end, bool cre
 bool WriteHeader(HANDLE file, const char* logPath) {
     char name[MAX_PATH];
     SplitModulePath(logPath, nullptr, name);
-    CharUpperA(name);
+    user32::CharUpperA(name);
     LogPiece piece;
     return WriteLogPiece(file, ComposeLogTitle(name, piece)) && WriteLogPiece(file, kLogColumns) &&
            WriteLogPiece(file, ComposeLogRule(piece));

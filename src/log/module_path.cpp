@@ -1,6 +1,8 @@
 // SplitModulePath: the scan stays inside the path, and each copy inside MAX_PATH.
 #include "log/module_path.h"
 
+#include "runtime/system_calls.h"
+
 namespace tavrisk {
 
 void SplitModulePath(const char* path, char* folder, char* fileName) {
@@ -10,8 +12,8 @@ void SplitModulePath(const char* path, char* folder, char* fileName) {
 
     if (fileName) {
         lstrcpynA(fileName, path + slash + 1, MAX_PATH);
-        CharLowerA(fileName);
-        if (fileName[0] != '\0') CharUpperBuffA(fileName, 1);
+        user32::CharLowerA(fileName);
+        if (fileName[0] != '\0') user32::CharUpperBuffA(fileName, 1);
     }
     if (folder) {
         char assembled[MAX_PATH];

@@ -7,10 +7,14 @@ namespace tavrisk {
 namespace {
 
 constexpr char kKernel32[] = "kernel32.dll";
+constexpr char kUser32[] = "user32.dll";
+constexpr char kGdi32[] = "gdi32.dll";
 constexpr char kShell32[] = "shell32.dll";
 constexpr char kWinmm[] = "winmm.dll";
 
-// Nothing is cached: a lookup costs microseconds and these calls are few.
+// Calls `name` of system library `library` with `args`, or returns `failure`
+// when either cannot be found. Nothing is cached, so nothing here is state: a
+// lookup costs microseconds, and a run makes few of these calls.
 template <typename Function, typename Result, typename... Args>
 Result CallSystem(const char* library, const char* name, Result failure, Args... args) {
     // FARPROC to the real signature, through void* so the compiler takes the cast as deliberate.
@@ -24,6 +28,81 @@ BOOL kernel32::SetFileInformationByHandle(HANDLE file, int informationClass, voi
     using Function = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
     return CallSystem<Function>(kKernel32, "SetFileInformationByHandle", BOOL{FALSE}, file, informationClass,
                                 information, bytes);
+}
+
+LPSTR user32::CharLowerA(LPSTR text) {
+    return CallSystem<decltype(&::CharLowerA)>(kUser32, "CharLowerA", text, text);
+}
+
+LPSTR user32::CharUpperA(LPSTR text) {
+    return CallSystem<decltype(&::CharUpperA)>(kUser32, "CharUpperA", text, text);
+}
+
+DWORD user32::CharUpperBuffA(LPSTR text, DWORD length) {
+    return CallSystem<decltype(&::CharUpperBuffA)>(kUser32, "CharUpperBuffA", DWORD{0}, text, length);
+}
+
+INT_PTR user32::DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC procedure,
+                                LPARAM parameter) {
+    return CallSystem<decltype(&::DialogBoxParamA)>(kUser32, "DialogBoxParamA", INT_PTR{-1}, instance, templateName,
+                                                    owner, procedure, parameter);
+}
+
+BOOL user32::EndDialog(HWND dialog, INT_PTR result) {
+    return CallSystem<decltype(&::EndDialog)>(kUser32, "EndDialog", BOOL{FALSE}, dialog, result);
+}
+
+int user32::GetClassNameA(HWND window, LPSTR name, int size) {
+    return CallSystem<decltype(&::GetClassNameA)>(kUser32, "GetClassNameA", 0, window, name, size);
+}
+
+HDC user32::GetDC(HWND window) { return CallSystem<decltype(&::GetDC)>(kUser32, "GetDC", HDC{}, window); }
+
+HWND user32::GetDesktopWindow() {
+    return CallSystem<decltype(&::GetDesktopWindow)>(kUser32, "GetDesktopWindow", HWND{});
+}
+
+BOOL user32::GetWindowRect(HWND window, LPRECT rect) {
+    return CallSystem<decltype(&::GetWindowRect)>(kUser32, "GetWindowRect", BOOL{FALSE}, window, rect);
+}
+
+int user32::MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    return CallSystem<decltype(&::MessageBoxA)>(kUser32, "MessageBoxA", 0, owner, text, caption, type);
+}
+
+int user32::ReleaseDC(HWND window, HDC dc) {
+    return CallSystem<decltype(&::ReleaseDC)>(kUser32, "ReleaseDC", 0, window, dc);
+}
+
+BOOL user32::SetDlgItemTextA(HWND dialog, int id, LPCSTR text) {
+    return CallSystem<decltype(&::SetDlgItemTextA)>(kUser32, "SetDlgItemTextA", BOOL{FALSE}, dialog, id, text);
+}
+
+BOOL user32::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+    return CallSystem<decltype(&::SetWindowPos)>(kUser32, "SetWindowPos", BOOL{FALSE}, window, insertAfter, x, y,
+                                                 width, height, flags);
+}
+
+DWORD user32::WaitForInputIdle(HANDLE process, DWORD milliseconds) {
+    return CallSystem<decltype(&::WaitForInputIdle)>(kUser32, "WaitForInputIdle", DWORD{WAIT_FAILED}, process,
+                                                     milliseconds);
+}
+
+int user32::wsprintfA(LPSTR out, LPCSTR format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = wvsprintfA(out, format, arguments);
+    va_end(arguments);
+    return length;
+}
+
+int user32::wvsprintfA(LPSTR out, LPCSTR format, va_list arguments) {
+    out[0] = '\0';
+    return CallSystem<decltype(&::wvsprintfA)>(kUser32, "wvsprintfA", 0, out, format, arguments);
+}
+
+int gdi32::GetDeviceCaps(HDC dc, int index) {
+    return CallSystem<decltype(&::GetDeviceCaps)>(kGdi32, "GetDeviceCaps", 0, dc, index);
 }
 
 HINSTANCE shell32::ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,

@@ -2,6 +2,7 @@
 #include "ui/about.h"
 
 #include "resource.h"
+#include "runtime/system_calls.h"
 #include "version.h"
 #include "ui/center_window.h"
 #include "ui/sound.h"
@@ -37,10 +38,10 @@ INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance) {
     tavrisk::CenterWindow(dialog, nullptr);
 
     char about[512] = {};
-    wsprintfA(about, kAboutFormat, TAVRISK_VERSION_MAJOR, TAVRISK_VERSION_MINOR, TAVRISK_VERSION_BUILD,
+    tavrisk::user32::wsprintfA(about, kAboutFormat, TAVRISK_VERSION_MAJOR, TAVRISK_VERSION_MINOR, TAVRISK_VERSION_BUILD,
               TAVRISK_NOTICE_YEAR);
-    SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, about);
-    SetDlgItemTextA(dialog, IDC_ABOUT_USAGE, kUsageText);
+    tavrisk::user32::SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, about);
+    tavrisk::user32::SetDlgItemTextA(dialog, IDC_ABOUT_USAGE, kUsageText);
     return TRUE;
 }
 
@@ -48,7 +49,7 @@ INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance) {
 // The notification code in the high word does not matter.
 INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
     const UINT id = LOWORD(wParam);
-    if (id == IDOK || id == IDCANCEL) EndDialog(dialog, static_cast<INT_PTR>(id));
+    if (id == IDOK || id == IDCANCEL) tavrisk::user32::EndDialog(dialog, static_cast<INT_PTR>(id));
     return TRUE;
 }
 
@@ -72,7 +73,7 @@ int ShowAboutBox(HINSTANCE instance) {
     // dialog manager hands the handle on to the controls, and a static control
     // with a null handle looks its icon up among the system's icons only.
     if (!instance) instance = GetModuleHandleA(nullptr);
-    return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, HelpDlgProc,
+    return static_cast<int>(user32::DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, HelpDlgProc,
                                             reinterpret_cast<LPARAM>(instance)));
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 
+#include "runtime/system_calls.h"
 #include "runtime/unique_handle.h"
 
 namespace tavrisk {
@@ -17,7 +18,7 @@ void ChooseCaption(HWND owner, const char* caption, char (&chosen)[kCaptionBytes
         lstrcpynA(chosen, caption, kCaptionBytes);  // a longer caption is cut, never overrun
     } else if (owner) {
         chosen[0] = '\0';
-        GetClassNameA(owner, chosen, kCaptionBytes);
+        user32::GetClassNameA(owner, chosen, kCaptionBytes);
     } else {
         lstrcpyA(chosen, "Alert Box...");
     }
@@ -36,7 +37,7 @@ int ShowAlert(HWND owner, UINT type, const char* caption, const char* format, ..
     char* message = static_cast<char*>(text.get());
     va_list args;
     va_start(args, format);
-    wvsprintfA(message, format, args);
+    user32::wvsprintfA(message, format, args);
     va_end(args);
     // Some wvsprintfA versions fill all 1,024 bytes without a terminator when
     // the text is cut; the message never shows more than 1,023 characters.
@@ -45,7 +46,7 @@ int ShowAlert(HWND owner, UINT type, const char* caption, const char* format, ..
     char chosen[kCaptionBytes];
     ChooseCaption(owner, caption, chosen);
 
-    const int answer = MessageBoxA(owner, message, chosen, type);
+    const int answer = user32::MessageBoxA(owner, message, chosen, type);
     return answer > 0 ? answer : 0;  // Wine answers -1 when it has no display
 }
 

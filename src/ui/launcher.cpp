@@ -30,7 +30,7 @@ int StartCommandLine(const char* target, const char* directory, int showCommand)
                                         process.out());
     if (!created) return 0;
     // A program without a message queue (a console program) releases us at once.
-    WaitForInputIdle(process.get().hProcess, INFINITE);
+    user32::WaitForInputIdle(process.get().hProcess, INFINITE);
     return created;
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -50,9 +52,13 @@ private:
     std::string savedChannels_;
 };
 
-bool AnyLineHas(const std::vector<std::string>& lines, const std::string& part) {
-    for (const std::string& line : lines)
+// True when a line holds `part`, compared without regard to case.
+bool AnyLineHas(const std::vector<std::string>& lines, std::string part) {
+    for (char& c : part) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::string line : lines) {
+        for (char& c : line) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (line.find(part) != std::string::npos) return true;
+    }
     return false;
 }
 
@@ -92,6 +98,28 @@ TEST(PlantedLibrary, IsNeverLoadedAndTheRealSoundsAreHandedOver) {
             << Joined(lines);
     }
     EXPECT_FALSE(FileExists(planted + ".loaded")) << "the winmm.dll beside the exe was loaded";
+}
+
+// A run that shows no box, plays no sound and starts nothing has no use for the
+// window and graphics libraries, and must not pay for loading them: with or
+// without /log (onto a log that exists, so no header needs upper-casing), and in
+// the prompt modes that do nothing here.
+TEST(QuietRuns, LoadNeitherUser32NorGdi32) {
+    Sandbox box("quiet");
+    WriteBytes(box.Path("Tavrisk.log"), "");
+    WineTrace trace("+loaddll");
+    ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
+    for (const char* arguments : {"v=0", "v=0 /log", "v=0 p=3", "v=0 p=4", "v=0 p=0 /log", "v=0 p=9 /log"}) {
+        SCOPED_TRACE(arguments);
+        Child child(box.exe, std::string("tavrisk ") + arguments, box.dir);
+        EXPECT_EQ(child.Wait(), 0u);
+        const auto lines = trace.Lines(child.threadId());
+        ASSERT_TRUE(AnyLineHas(lines, "kernel32.dll")) << "no loads seen:\n" << Joined(lines);
+        EXPECT_FALSE(AnyLineHas(lines, "user32.dll")) << Joined(lines);
+        EXPECT_FALSE(AnyLineHas(lines, "gdi32.dll")) << Joined(lines);
+    }
+    const std::string log = ReadBytes(box.Path("Tavrisk.log"));
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << "one record for each run with /log";
 }
 
 }  // namespace

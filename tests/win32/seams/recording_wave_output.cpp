@@ -1,11 +1,11 @@
 // Linked in place of the product's PlayWaveImage: plays as usual, then appends what it was
 // handed and what it answered to the file named by TAVRISK_SOUND_RECORD (tests only).
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <cstdio>
 #include <cstring>
 
+#include "runtime/system_calls.h"
 #include "ui/wave_output.h"
 
 namespace {
@@ -22,7 +22,7 @@ unsigned long Fingerprint(const unsigned char* image, unsigned long size) {
 namespace tavrisk {
 
 int PlayWaveImage(const void* image, UINT flags) {
-    const int result = sndPlaySoundA(static_cast<const char*>(image), flags);
+    const int result = winmm::sndPlaySoundA(static_cast<const char*>(image), flags);
     char path[MAX_PATH];
     if (!GetEnvironmentVariableA("TAVRISK_SOUND_RECORD", path, MAX_PATH)) return result;
     const auto* bytes = static_cast<const unsigned char*>(image);
