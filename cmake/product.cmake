@@ -26,8 +26,13 @@ set(TAVRISK_WIN32_SOURCES
 set(TAVRISK_PRODUCT_COMPILE_OPTIONS
     -D_WIN32_WINNT=0x0501 -DWINVER=0x0501
     -Wall -Wextra -Werror
-    -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
     -ffunction-sections -fdata-sections
+    # Pushed arguments and no frame pointer or stack realignment: Windows keeps
+    # 32-bit stacks 4-byte aligned, and nothing here needs more. Without stack
+    # probes no frame may pass one 4 KiB guard page, which the warning enforces.
+    -mno-accumulate-outgoing-args -fomit-frame-pointer -mpreferred-stack-boundary=2
+    -mno-stack-arg-probe -Wframe-larger-than=4000
 )
 # No C run-time: KERNEL32 is the one library imported at load time; user32, gdi32
 # and the rest are loaded when a run needs them (runtime/system_calls.h).

@@ -8,10 +8,15 @@ namespace tavrisk {
 // The run's settings. `program` points into the argument vector, which lives
 // as long as the process, so a long r= value is held whole and never copied.
 struct RunOptions {
+    // Written out rather than left to the member initialisers alone: for a set
+    // of defaults that holds a pointer, the compiler would otherwise copy the
+    // record from a template that mingw keeps in writable data.
+    RunOptions() : program("") {}
+
     std::int32_t cleanMode = 1;
     std::int32_t promptMode = 0;
     bool logEnabled = false;
-    const char* program = "";
+    const char* program;
 };
 
 enum class ParseOutcome {

@@ -8,7 +8,7 @@ namespace tavrisk {
 void FormatThousands(std::int32_t value, std::span<char> out) {
     char scratch[32];
     TextBuffer decimal(scratch);
-    decimal.AppendSigned(value < 0 ? -static_cast<std::int64_t>(value) : value);
+    decimal.AppendUnsigned(value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value));
     const std::string_view digits = decimal.View();
 
     // Built backwards from the last digit, then reversed into place.

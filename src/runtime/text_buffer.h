@@ -31,12 +31,13 @@ public:
     }
     // Decimal, right-aligned in `width` columns. With '0' as the fill the sign
     // comes before the zeros ("-07"), with ' ' before the digits ("     -7").
-    TextBuffer& AppendSigned(std::int64_t value, int width = 0, char fill = ' ') {
+    // 32-bit on purpose: 64-bit division would pull in the compiler's helpers.
+    TextBuffer& AppendSigned(std::int32_t value, int width = 0, char fill = ' ') {
         const bool negative = value < 0;
-        const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        const std::uint32_t magnitude = negative ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
         return AppendNumber(negative, magnitude, width, fill);
     }
-    TextBuffer& AppendUnsigned(std::uint64_t value, int width = 0, char fill = ' ') {
+    TextBuffer& AppendUnsigned(std::uint32_t value, int width = 0, char fill = ' ') {
         return AppendNumber(false, value, width, fill);
     }
 
@@ -44,8 +45,8 @@ public:
     bool Overflowed() const { return overflow_; }
 
 private:
-    TextBuffer& AppendNumber(bool negative, std::uint64_t magnitude, int width, char fill) {
-        char digits[20];
+    TextBuffer& AppendNumber(bool negative, std::uint32_t magnitude, int width, char fill) {
+        char digits[10];
         int count = 0;
         do {
             digits[count++] = static_cast<char>('0' + magnitude % 10);
