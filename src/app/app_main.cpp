@@ -12,6 +12,16 @@
 #include "ui/launcher.h"
 
 namespace tavrisk {
+namespace {
+
+// The last step of every run that gets past the question: r= is started, and
+// its result is the exit code.
+int StartRequestedProgram(const RunOptions& options) {
+    if (options.program[0] == '\0') return 0;
+    return LaunchProgram(nullptr, options.program, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
 
 int AppMain(int argc, const char* const* argv) {
     // Without an extension the lookup may add ".dll" and find nothing; a null
@@ -28,6 +38,10 @@ int AppMain(int argc, const char* const* argv) {
     }
 
     options.cleanMode = ClampCleanMode(options.cleanMode);
+
+    // t=: below the threshold the cleanup is skipped whole, but the program the
+    // user asked for is still started.
+    if (!ShouldClean(options.memoryLoadThreshold, ReadMemoryLoad())) return StartRequestedProgram(options);
 
     DWORD stopwatchStart = 0;
     if (options.promptMode == 1) {
@@ -49,8 +63,7 @@ int AppMain(int argc, const char* const* argv) {
 
     FinishRun(options, freedBytes, status, logPlaced ? logPath : nullptr, stopwatchStart, module);
 
-    if (options.program[0] != '\0') return LaunchProgram(nullptr, options.program, nullptr, SW_SHOWNORMAL);
-    return 0;
+    return StartRequestedProgram(options);
 }
 
 }  // namespace tavrisk

@@ -57,6 +57,10 @@ ParseResult ParseOptions(int argc, const char* const* argv, RunOptions& options)
         case 'P':
             if (second == '=') options.promptMode = ParseOptionNumber(arg + 2);
             break;
+        case 't':
+        case 'T':
+            if (second == '=') options.memoryLoadThreshold = ParseOptionNumber(arg + 2);
+            break;
         case 'r':
         case 'R':
             if (second == '=') options.program = arg + 2;

@@ -1,7 +1,8 @@
-// The option grammar: /log, v=, p=, r=, /? and the number reader behind v= and p=.
+// The option grammar: /log, v=, p=, t=, r=, /? and the number reader behind v=, p= and t=.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace tavrisk {
 
@@ -15,6 +16,7 @@ struct RunOptions {
 
     std::int32_t cleanMode = 1;
     std::int32_t promptMode = 0;
+    std::int32_t memoryLoadThreshold = 0;  // t=, in percent; 0 or less: always clean
     bool logEnabled = false;
     const char* program;
 };
@@ -36,6 +38,14 @@ std::int32_t ParseOptionNumber(const char* text);
 
 // Modes above 9, compared unsigned (so every negative one too), become 9.
 std::int32_t ClampCleanMode(std::int32_t cleanMode);
+
+// Whether a run with memory-load threshold `threshold` (t=, in percent) cleans
+// when the system reports `load` percent of its physical memory in use: only a
+// load below a positive threshold leaves memory alone. Without a threshold, or
+// when the load could not be read, the run cleans.
+constexpr bool ShouldClean(std::int32_t threshold, std::optional<std::uint32_t> load) {
+    return threshold <= 0 || !load || *load >= static_cast<std::uint32_t>(threshold);
+}
 
 // Examines arguments 1 to argc - 1 from left to right into `options`.
 ParseResult ParseOptions(int argc, const char* const* argv, RunOptions& options);

@@ -10,9 +10,9 @@
 namespace tavrisk {
 namespace {
 
-void TakeSnapshot(MEMORYSTATUSEX& status) {
+bool TakeSnapshot(MEMORYSTATUSEX& status) {
     status.dwLength = sizeof status;
-    GlobalMemoryStatusEx(&status);
+    return GlobalMemoryStatusEx(&status);
 }
 
 // Every byte must really be written so the whole block is backed by physical
@@ -59,6 +59,12 @@ std::int64_t ReclaimMemory(std::uint32_t cleanMode, MEMORYSTATUSEX& status) {
     TakeSnapshot(snapshot);
     status = snapshot;
     return static_cast<std::int64_t>(snapshot.ullAvailPhys - availBefore);
+}
+
+std::optional<std::uint32_t> ReadMemoryLoad() {
+    MEMORYSTATUSEX status;
+    if (!TakeSnapshot(status)) return std::nullopt;
+    return status.dwMemoryLoad;
 }
 
 }  // namespace tavrisk

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace tavrisk {
 
@@ -11,5 +12,9 @@ namespace tavrisk {
 // (after minus before; may be negative) and leaves the after-pass figures in
 // `status`. The process and thread are at normal priority on return.
 std::int64_t ReclaimMemory(std::uint32_t cleanMode, MEMORYSTATUSEX& status);
+
+// The system's estimate of the physical memory in use, 0 to 100 percent; none
+// when it cannot be read.
+std::optional<std::uint32_t> ReadMemoryLoad();
 
 }  // namespace tavrisk

@@ -81,6 +81,41 @@ TEST(ParseOptions, ReadsValuesAndIgnoresNearMisses) {
     EXPECT_EQ(p.options.promptMode, 0);
 }
 
+TEST(ParseOptions, ReadsTheMemoryLoadThresholdLikeTheOtherNumbers) {
+    EXPECT_EQ(Parse({"v=1"}).options.memoryLoadThreshold, 0) << "no t=: always clean";
+    const struct {
+        std::vector<const char*> args;
+        std::int32_t threshold;
+    } rows[] = {
+        {{"t=50"}, 50},          {{"T=75"}, 75},         {{"t=80x"}, 80},  {{"t=abc"}, 0},
+        {{"t=-5"}, -5},          {{"t=30", "t=60"}, 60}, {{"t=40", "t5", "tx=1", "threshold=9"}, 40},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.back());
+        const Parsed p = Parse(row.args);
+        EXPECT_EQ(p.result.outcome, ParseOutcome::Run) << "t5 and tx=1 are ignored, never errors";
+        EXPECT_EQ(p.options.memoryLoadThreshold, row.threshold);
+    }
+}
+
+TEST(ShouldClean, OnlyALoadBelowAPositiveThresholdSkipsTheCleanup) {
+    const struct {
+        std::int32_t threshold;
+        std::optional<std::uint32_t> load;
+        bool clean;
+    } rows[] = {
+        {50, 49, false}, {50, 50, true},  {50, 51, true},  {50, 0, false},
+        {1, 0, false},   {1, 1, true},    {100, 99, false}, {100, 100, true},
+        {101, 100, false}, {INT32_MAX, 100, false},
+        {0, 0, true},    {-1, 0, true},   {INT32_MIN, 0, true},
+        {50, std::nullopt, true},  // the load could not be read
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "t=" << row.threshold << ", load " << (row.load ? int(*row.load) : -1));
+        EXPECT_EQ(tavrisk::ShouldClean(row.threshold, row.load), row.clean);
+    }
+}
+
 TEST(ParseOptions, LaterValuesWinAndLogStaysOn) {
     auto p = Parse({"p=1", "p=0", "/log", "v=2", "v=7", "r=app.exe", "r=", "-nolog"});
     EXPECT_EQ(p.options.promptMode, 0);

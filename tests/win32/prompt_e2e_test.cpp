@@ -281,4 +281,35 @@ TEST(PromptModes, FourWithoutAViewerShowsTheLaunchersAlert) {
     EXPECT_EQ(child.Wait(), 0u);
 }
 
+// t=: a memory load below the threshold skips the cleanup whole (no question,
+// pass, log, sound or report), but the program of r= is still started. No
+// system reports a load of 101 %, and every one reports at least 1 % here.
+TEST(MemoryLoadThreshold, BelowItNothingIsCleanedButTheProgramStarts) {
+    {
+        TestRun run("threshold-quiet");
+        Child child = run.Start("t=101 p=1 /log v=0");
+        EXPECT_TRUE(NoBoxFor(child.pid(), 500));
+        EXPECT_EQ(child.Wait(), 0u);
+        EXPECT_FALSE(FileExists(run.Log()));
+    }
+    {
+        TestRun run("threshold-program");
+        Child child = run.Start("t=101 p=2 /log r=\"" + RecorderExe() + "\"");
+        EXPECT_EQ(child.Wait(), 1u);
+        const auto records = WaitForRecords(run.record, 1);
+        ASSERT_EQ(records.size(), 1u) << "the program, and no sound before it";
+        EXPECT_NE(records[0].find(RecorderExe()), std::string::npos) << records[0];
+        EXPECT_FALSE(FileExists(run.Log()));
+    }
+    {
+        TestRun run("threshold-clean");
+        Child child = run.Start("t=1 p=2 /log v=0");
+        EXPECT_EQ(child.Wait(), 0u);
+        EXPECT_NE(ReadBytes(run.Log()).find("   V = 0  "), std::string::npos) << "no cleanup was logged";
+        const auto records = run.Records();
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_TRUE(IsSound(records[0], "0x16")) << records[0];
+    }
+}
+
 }  // namespace
