@@ -44,7 +44,7 @@ int AppMain(int argc, const char* const* argv) {
     if (!ShouldClean(options.memoryLoadThreshold, ReadMemoryLoad())) return StartRequestedProgram(options);
 
     DWORD stopwatchStart = 0;
-    if (options.promptMode == 1) {
+    if (options.promptMode == PromptMode::AskAndReport) {
         const Confirmation answer = ConfirmCleanup(options.cleanMode);
         if (!answer.goOn) return -1;
         stopwatchStart = answer.stopwatchStart;

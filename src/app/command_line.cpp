@@ -1,12 +1,10 @@
 // Command-line splitting: quoted stretches, \" for a literal quote, blanks as separators.
 #include "app/command_line.h"
 
+#include "app/white_space.h"
+
 namespace tavrisk {
 namespace {
-
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 

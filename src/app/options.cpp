@@ -1,12 +1,10 @@
 // Option grammar: only the first one or two characters of an argument decide what it is.
 #include "app/options.h"
 
+#include "app/white_space.h"
+
 namespace tavrisk {
 namespace {
-
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -55,7 +53,7 @@ ParseResult ParseOptions(int argc, const char* const* argv, RunOptions& options)
             break;
         case 'p':
         case 'P':
-            if (second == '=') options.promptMode = ParseOptionNumber(arg + 2);
+            if (second == '=') options.promptMode = static_cast<PromptMode>(ParseOptionNumber(arg + 2));
             break;
         case 't':
         case 'T':

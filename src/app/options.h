@@ -6,6 +6,16 @@
 
 namespace tavrisk {
 
+// What the user sees and hears around the pass (p=). The option reads any
+// number: a value without a name here does nothing, like None.
+enum class PromptMode : std::int32_t {
+    None = 0,             // nothing (the default)
+    AskAndReport = 1,     // ask first; then pause, start the sound and report
+    Sound = 2,            // the completion sound, played to its end
+    SoundAndOpenLog = 3,  // with /log: the sound, then the log in its viewer
+    OpenLog = 4,          // with /log: the log in its viewer
+};
+
 // The run's settings. `program` points into the argument vector, which lives
 // as long as the process, so a long r= value is held whole and never copied.
 struct RunOptions {
@@ -15,7 +25,7 @@ struct RunOptions {
     RunOptions() : program("") {}
 
     std::int32_t cleanMode = 1;
-    std::int32_t promptMode = 0;
+    PromptMode promptMode = PromptMode::None;
     std::int32_t memoryLoadThreshold = 0;  // t=, in percent; 0 or less: always clean
     bool logEnabled = false;
     const char* program;

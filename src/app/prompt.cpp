@@ -37,22 +37,22 @@ Confirmation ConfirmCleanup(std::int32_t cleanMode) {
 void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYSTATUSEX& status,
                const char* logPath, DWORD stopwatchStart, HMODULE module) {
     switch (options.promptMode) {
-    case 1:
+    case PromptMode::AskAndReport:
         Sleep(kPausePerCleanModeMs * static_cast<DWORD>(options.cleanMode));
         PlaySoundResource(module, IDW_DONE_SOUND, SND_ASYNC);
         ShowReport(freedBytes, status, GetTickCount() - stopwatchStart);
         break;
-    case 2:
+    case PromptMode::Sound:
         PlaySoundResource(module, IDW_DONE_SOUND, SND_SYNC);
         break;
-    case 3:
+    case PromptMode::SoundAndOpenLog:
         // The sound belongs to logging being on, even when no log could be placed.
         if (options.logEnabled) {
             PlaySoundResource(module, IDW_DONE_SOUND, SND_SYNC);
             if (logPath) OpenLog(logPath);
         }
         break;
-    case 4:
+    case PromptMode::OpenLog:
         if (options.logEnabled && logPath) OpenLog(logPath);
         break;
     default:

@@ -9,6 +9,7 @@
 namespace {
 
 using tavrisk::ParseOutcome;
+using tavrisk::PromptMode;
 
 struct Parsed {
     tavrisk::ParseResult result;
@@ -49,20 +50,20 @@ TEST(ParseOptions, ReadsValuesAndIgnoresNearMisses) {
     auto p = Parse({"v=3", "p=1", "r=D:\\app.exe"});
     EXPECT_EQ(p.result.outcome, ParseOutcome::Run);
     EXPECT_EQ(p.options.cleanMode, 3);
-    EXPECT_EQ(p.options.promptMode, 1);
+    EXPECT_EQ(p.options.promptMode, PromptMode::AskAndReport);
     EXPECT_STREQ(p.options.program, "D:\\app.exe");
     EXPECT_FALSE(p.options.logEnabled);
 
     p = Parse({"V=4", "P=2", "R=x"});
     EXPECT_EQ(p.options.cleanMode, 4);
-    EXPECT_EQ(p.options.promptMode, 2);
+    EXPECT_EQ(p.options.promptMode, PromptMode::Sound);
     EXPECT_STREQ(p.options.program, "x");
 
     // Only the first two characters decide; these leave the defaults.
     p = Parse({"v5", "verbose=1", "prompt=1", "run=app", "v", "p", "r"});
     EXPECT_EQ(p.result.outcome, ParseOutcome::Run);
     EXPECT_EQ(p.options.cleanMode, 1);
-    EXPECT_EQ(p.options.promptMode, 0);
+    EXPECT_EQ(p.options.promptMode, PromptMode::None);
     EXPECT_STREQ(p.options.program, "");
 
     for (const char* on : {"/log", "/LOG", "-Log", "-lOg"}) {
@@ -78,7 +79,7 @@ TEST(ParseOptions, ReadsValuesAndIgnoresNearMisses) {
 
     p = Parse({"v=", "p=abc"});
     EXPECT_EQ(p.options.cleanMode, 0);
-    EXPECT_EQ(p.options.promptMode, 0);
+    EXPECT_EQ(p.options.promptMode, PromptMode::None);
 }
 
 TEST(ParseOptions, ReadsTheMemoryLoadThresholdLikeTheOtherNumbers) {
@@ -118,7 +119,7 @@ TEST(ShouldClean, OnlyALoadBelowAPositiveThresholdSkipsTheCleanup) {
 
 TEST(ParseOptions, LaterValuesWinAndLogStaysOn) {
     auto p = Parse({"p=1", "p=0", "/log", "v=2", "v=7", "r=app.exe", "r=", "-nolog"});
-    EXPECT_EQ(p.options.promptMode, 0);
+    EXPECT_EQ(p.options.promptMode, PromptMode::None);
     EXPECT_EQ(p.options.cleanMode, 7);
     EXPECT_STREQ(p.options.program, "");
     EXPECT_TRUE(p.options.logEnabled);
