@@ -11,6 +11,3 @@ target_include_directories(tavrisk_core PUBLIC src res)
 
 add_subdirectory(tests/host)
 add_subdirectory(tests/fuzz)
-if(EXISTS ${PROJECT_SOURCE_DIR}/tools/CMakeLists.txt)
-    add_subdirectory(tools)
-endif()
