@@ -21,13 +21,13 @@ constexpr const char* kRecorderClass = "TavriskTestRecorder";
 class Launcher : public ::testing::Test {
 protected:
     void SetUp() override {
-        record_ = box_.Path("record.txt");
+        record_ = sandbox_.Path("record.txt");
         SetEnvironmentVariableA(kRecordFileVariable, record_.c_str());
     }
     void TearDown() override { SetEnvironmentVariableA(kRecordFileVariable, nullptr); }
 
     // A cleanup of the smallest size, then `r=` with `value`, quoted so that blanks stay inside.
-    Child Run(const std::string& value) { return Child(box_.exe, "tavrisk v=0 r=\"" + value + "\""); }
+    Child Run(const std::string& value) { return Child(sandbox_.exe, "tavrisk v=0 r=\"" + value + "\""); }
 
     // The one program that tavrisk.exe (process `pid`) started, after it has ended.
     HANDLE OpenStarted(DWORD pid) {
@@ -40,7 +40,7 @@ protected:
         return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, startedPid_);
     }
 
-    Sandbox box_{"launcher"};
+    Sandbox sandbox_{"launcher"};
     std::string record_;
     DWORD startedPid_ = 0;
 };
@@ -58,7 +58,7 @@ std::string ArgumentsOf(const std::string& commandLine) {
 }
 
 TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
-    const std::string spaced = box_.Path("My Tools");
+    const std::string spaced = sandbox_.Path("My Tools");
     ASSERT_TRUE(CreateDirectoryA(spaced.c_str(), nullptr));
     const std::string spacedRecorder = spaced + "\\recorder copy.exe";
     ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), spacedRecorder.c_str(), FALSE));
@@ -101,11 +101,11 @@ TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle
 TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
     // About 1,000 characters naming a file inside folders that exist: too long
     // for the shell, which some shells fault on, so it goes to CreateProcess alone.
-    const std::string deep = MakeFolderOfLength(box_.dir, 980);
+    const std::string deep = MakeFolderOfLength(sandbox_.dir, 980);
     ASSERT_EQ(deep.size(), 980u);
     const std::string longTarget = deep + "\\notes.txt";
     WriteBytes(longTarget, "text\n");
-    for (const std::string& target : {box_.Path("missing.exe"), box_.Path("missing.exe") + " arg",
+    for (const std::string& target : {sandbox_.Path("missing.exe"), sandbox_.Path("missing.exe") + " arg",
                                       std::string("tavrisk-no-such-program"), longTarget}) {
         SCOPED_TRACE(target.substr(0, 120));
         Child child = Run(target);
@@ -118,8 +118,8 @@ TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
 TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     // Taken as a command line, the unquoted name would start rec.exe: the box
     // must be the end of it.
-    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), box_.Path("rec.exe").c_str(), FALSE));
-    const std::string document = box_.Path("rec doc.tavnone");
+    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), sandbox_.Path("rec.exe").c_str(), FALSE));
+    const std::string document = sandbox_.Path("rec doc.tavnone");
     WriteBytes(document, "text\n");
 
     Child child = Run(document);
@@ -167,7 +167,7 @@ private:
 TEST_F(Launcher, ADocumentOfAnAssociatedTypeIsOpenedByTheShell) {
     AssociatedType type;
     ASSERT_TRUE(type.ok());
-    const std::string document = box_.Path("weekly report.tavrec");
+    const std::string document = sandbox_.Path("weekly report.tavrec");
     WriteBytes(document, "text\n");
 
     Child child = Run(document);

@@ -16,8 +16,9 @@ constexpr DWORD kAnsweredNo = 0xFFFFFFFF;  // -1
 // Every run here records started programs and handed-over sounds in one file,
 // so their order is visible.
 struct TestRun {
-    explicit TestRun(const std::string& name, const std::string& source = SeamExe()) : box(name, "tavrisk.exe", source) {
-        record = box.Path("record.txt");
+    explicit TestRun(const std::string& name, const std::string& source = SeamExe())
+        : sandbox(name, "tavrisk.exe", source) {
+        record = sandbox.Path("record.txt");
         SetEnvironmentVariableA(kRecordFileVariable, record.c_str());
         SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", record.c_str());
     }
@@ -25,11 +26,11 @@ struct TestRun {
         SetEnvironmentVariableA(kRecordFileVariable, nullptr);
         SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", nullptr);
     }
-    Child Start(const std::string& arguments) { return Child(box.exe, "tavrisk " + arguments, box.dir); }
-    std::string Log() const { return box.Path("Tavrisk.log"); }
+    Child Start(const std::string& arguments) { return Child(sandbox.exe, "tavrisk " + arguments, sandbox.dir); }
+    std::string Log() const { return sandbox.Path("Tavrisk.log"); }
     std::vector<std::string> Records() const { return ReadRecords(record); }
 
-    Sandbox box;
+    Sandbox sandbox;
     std::string record;
 };
 
@@ -244,7 +245,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
     for (const std::size_t length : {247u, 248u}) {
         SCOPED_TRACE(length);
         TestRun base("prompt-3-long");
-        const std::string folder = MakeFolderOfLength(base.box.dir, length);
+        const std::string folder = MakeFolderOfLength(base.sandbox.dir, length);
         ASSERT_EQ(folder.size(), length);
         const std::string exe = folder + "\\t.exe";
         ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
@@ -258,7 +259,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
     {
         // A log that could not be placed is not opened either.
         TestRun base("prompt-4-long");
-        const std::string folder = MakeFolderOfLength(base.box.dir, 248);
+        const std::string folder = MakeFolderOfLength(base.sandbox.dir, 248);
         ASSERT_EQ(folder.size(), 248u);
         const std::string exe = folder + "\\t.exe";
         ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
