@@ -5,7 +5,7 @@
 #include <string>
 
 #include "child.h"
-#include "recorder.h"
+#include "records.h"
 #include "uia.h"
 
 // The handles of a process started by the fallback are owned by one holder from
@@ -15,8 +15,6 @@
 namespace {
 
 using namespace testing_support;
-
-constexpr const char* kRecorderClass = "TavriskTestRecorder";
 
 class Launcher : public ::testing::Test {
 protected:
@@ -60,10 +58,10 @@ std::string ArgumentsOf(const std::string& commandLine) {
 TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
     const std::string spaced = sandbox_.Path("My Tools");
     ASSERT_TRUE(CreateDirectoryA(spaced.c_str(), nullptr));
-    const std::string spacedRecorder = spaced + "\\recorder copy.exe";
-    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), spacedRecorder.c_str(), FALSE));
+    const std::string spacedHelper = spaced + "\\gui helper copy.exe";
+    ASSERT_TRUE(CopyFileA(GuiHelperExe().c_str(), spacedHelper.c_str(), FALSE));
 
-    for (const std::string& program : {RecorderExe(), spacedRecorder}) {
+    for (const std::string& program : {GuiHelperExe(), spacedHelper}) {
         SCOPED_TRACE(program);
         DeleteFileA(record_.c_str());
         Child child = Run(program);
@@ -80,7 +78,7 @@ TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
 
 TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle) {
     const std::string longArgument = "--" + std::string(600, 'x') + "-end";
-    for (const std::string& target : {RecorderExe() + " arg1 arg2", RecorderExe() + " " + longArgument}) {
+    for (const std::string& target : {GuiHelperExe() + " arg1 arg2", GuiHelperExe() + " " + longArgument}) {
         SCOPED_TRACE(target.substr(0, 120));
         DeleteFileA(record_.c_str());
         Child child = Run(target);
@@ -89,7 +87,8 @@ TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle
         const std::vector<std::string> records = ReadRecords(record_);
         HANDLE started = OpenStarted(child.pid());
         ASSERT_NE(started, nullptr);
-        EXPECT_TRUE(HasWindowOfClass(startedPid_, kRecorderClass)) << "tavrisk.exe ended before the program was idle";
+        EXPECT_TRUE(HasWindowOfClass(startedPid_, kGuiHelperWindowClass))
+            << "tavrisk.exe ended before the program was idle";
         EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program had ended";
         EXPECT_NE(code, 0u);
         ASSERT_EQ(records.size(), 1u);
@@ -118,7 +117,7 @@ TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
 TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     // Taken as a command line, the unquoted name would start rec.exe: the box
     // must be the end of it.
-    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), sandbox_.Path("rec.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(GuiHelperExe().c_str(), sandbox_.Path("rec.exe").c_str(), FALSE));
     const std::string document = sandbox_.Path("rec doc.tavnone");
     WriteBytes(document, "text\n");
 
@@ -135,13 +134,13 @@ TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     EXPECT_FALSE(FileExists(record_));
 }
 
-// A test-only file type opened by the recorder. Wine 8 reads associations only
+// A test-only file type opened by the GUI helper. Wine 8 reads associations only
 // from HKEY_CLASSES_ROOT (its HKLM\Software\Classes); it does not merge in
 // HKCU\Software\Classes, so a per-user registration would go unseen.
 class AssociatedType {
 public:
     AssociatedType() {
-        const std::string command = "\"" + RecorderExe() + "\" \"%1\"";
+        const std::string command = "\"" + GuiHelperExe() + "\" \"%1\"";
         ok_ = SetDefault(".tavrec", "TavriskTest.Record") &&
               SetDefault("TavriskTest.Record\\shell\\open\\command", command);
     }
@@ -177,7 +176,7 @@ TEST_F(Launcher, ADocumentOfAnAssociatedTypeIsOpenedByTheShell) {
     EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the viewer had ended";
     CloseHandle(started);
     const std::string record = WaitForRecord(record_);
-    EXPECT_EQ(lstrcmpiA(ProgramOf(record).c_str(), RecorderExe().c_str()), 0) << record;
+    EXPECT_EQ(lstrcmpiA(ProgramOf(record).c_str(), GuiHelperExe().c_str()), 0) << record;
     EXPECT_EQ(ArgumentsOf(record), "\"" + document + "\"");
 }
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "child.h"
-#include "recorder.h"
+#include "records.h"
 #include "uia.h"
 
 namespace {
@@ -16,15 +16,15 @@ constexpr DWORD kAnsweredNo = 0xFFFFFFFF;  // -1
 // Every run here records started programs and handed-over sounds in one file,
 // so their order is visible.
 struct TestRun {
-    explicit TestRun(const std::string& name, const std::string& source = SeamExe())
+    explicit TestRun(const std::string& name, const std::string& source = SoundSeamExe())
         : sandbox(name, "tavrisk.exe", source) {
         record = sandbox.Path("record.txt");
         SetEnvironmentVariableA(kRecordFileVariable, record.c_str());
-        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", record.c_str());
+        SetEnvironmentVariableA(kSoundRecordVariable, record.c_str());
     }
     ~TestRun() {
         SetEnvironmentVariableA(kRecordFileVariable, nullptr);
-        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", nullptr);
+        SetEnvironmentVariableA(kSoundRecordVariable, nullptr);
     }
     Child Start(const std::string& arguments) { return Child(sandbox.exe, "tavrisk " + arguments, sandbox.dir); }
     std::string Log() const { return sandbox.Path("Tavrisk.log"); }
@@ -40,13 +40,13 @@ bool IsSound(const std::string& record, const char* flags) {
     return record.rfind(std::string("sound flags=") + flags, 0) == 0;
 }
 
-// .log opened by the recorder for the length of one test. Wine 8 reads
+// .log opened by the GUI helper for the length of one test. Wine 8 reads
 // associations from HKEY_CLASSES_ROOT only, not from HKCU\Software\Classes.
 class LogViewer {
 public:
     LogViewer() {
         SetClass(".log", "TavriskTestLogFile");
-        SetClass("TavriskTestLogFile\\shell\\open\\command", "\"" + RecorderExe() + "\" \"%1\"");
+        SetClass("TavriskTestLogFile\\shell\\open\\command", "\"" + GuiHelperExe() + "\" \"%1\"");
     }
     ~LogViewer() {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTestLogFile");
@@ -97,7 +97,7 @@ ReportFigures ReadReport(const std::string& text) {
 
 TEST(PromptMode1, NoEndsTheRunBeforeAnythingIsDone) {
     TestRun run("prompt-no");
-    Child child = run.Start("p=1 v=12 /log r=\"" + RecorderExe() + "\"");
+    Child child = run.Start("p=1 v=12 /log r=\"" + GuiHelperExe() + "\"");
     HWND question = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(BoxText(question), kQuestion + "9");
@@ -160,7 +160,7 @@ TEST(PromptMode1, ReportsTheTimeFromTheAnswerOn) {
 
 TEST(PromptMode1, TheProgramStartsOnlyAfterTheReportIsClosed) {
     TestRun run("prompt-then-run");
-    Child child = run.Start("p=1 v=0 r=\"" + RecorderExe() + "\"");
+    Child child = run.Start("p=1 v=0 r=\"" + GuiHelperExe() + "\"");
     HWND question = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(question, nullptr);
     PressButton(question, IDYES);
@@ -175,7 +175,7 @@ TEST(PromptMode1, TheProgramStartsOnlyAfterTheReportIsClosed) {
     EXPECT_EQ(child.Wait(), 1u);
     records = WaitForRecords(run.record, 2);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_NE(records[1].find(RecorderExe()), std::string::npos) << records[1];
+    EXPECT_NE(records[1].find(GuiHelperExe()), std::string::npos) << records[1];
 }
 
 TEST(PromptModes, TwoToFourAndOthersAsTabled) {
@@ -198,14 +198,14 @@ TEST(PromptModes, TwoToFourAndOthersAsTabled) {
     for (const char* mode : {"p=5", "p=-1"}) {
         SCOPED_TRACE(mode);
         TestRun run("prompt-other");
-        Child child = run.Start(std::string(mode) + " v=0 /log r=\"" + RecorderExe() + "\"");
+        Child child = run.Start(std::string(mode) + " v=0 /log r=\"" + GuiHelperExe() + "\"");
         EXPECT_TRUE(NoBoxFor(child.pid(), 300));
         EXPECT_EQ(child.Wait(), 1u);
         EXPECT_NE(ReadBytes(run.Log()).find("   V = 0  "), std::string::npos);
         EXPECT_NE(WaitForRecord(run.record), "");
         const auto records = run.Records();
         ASSERT_EQ(records.size(), 1u);
-        EXPECT_NE(records[0].find(RecorderExe()), std::string::npos);
+        EXPECT_NE(records[0].find(GuiHelperExe()), std::string::npos);
     }
 }
 
@@ -248,7 +248,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
         const std::string folder = MakeFolderOfLength(base.sandbox.dir, length);
         ASSERT_EQ(folder.size(), length);
         const std::string exe = folder + "\\t.exe";
-        ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(SoundSeamExe().c_str(), exe.c_str(), FALSE));
         Child child(exe, "tavrisk p=3 /log v=0", folder);
         EXPECT_EQ(child.Wait(), 0u);
         EXPECT_EQ(FileExists(folder + "\\Tavrisk.log"), length == 247);
@@ -262,7 +262,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
         const std::string folder = MakeFolderOfLength(base.sandbox.dir, 248);
         ASSERT_EQ(folder.size(), 248u);
         const std::string exe = folder + "\\t.exe";
-        ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(SoundSeamExe().c_str(), exe.c_str(), FALSE));
         Child child(exe, "tavrisk p=4 /log v=0", folder);
         EXPECT_TRUE(NoBoxFor(child.pid(), 300));
         EXPECT_EQ(child.Wait(), 0u);
@@ -295,11 +295,11 @@ TEST(MemoryLoadThreshold, BelowItNothingIsCleanedButTheProgramStarts) {
     }
     {
         TestRun run("threshold-program");
-        Child child = run.Start("t=101 p=2 /log r=\"" + RecorderExe() + "\"");
+        Child child = run.Start("t=101 p=2 /log r=\"" + GuiHelperExe() + "\"");
         EXPECT_EQ(child.Wait(), 1u);
         const auto records = WaitForRecords(run.record, 1);
         ASSERT_EQ(records.size(), 1u) << "the program, and no sound before it";
-        EXPECT_NE(records[0].find(RecorderExe()), std::string::npos) << records[0];
+        EXPECT_NE(records[0].find(GuiHelperExe()), std::string::npos) << records[0];
         EXPECT_FALSE(FileExists(run.Log()));
     }
     {

@@ -1,4 +1,4 @@
-// A small UI-automation helper: finds a program's box, reads its texts, presses its buttons.
+// A small UI-automation helper: finds a program's box or window, reads its texts, presses its buttons.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
 
 // True when process `pid` shows no box at all for the whole of `ms`.
 bool NoBoxFor(DWORD pid, DWORD ms);
+
+// True when process `pid` owns a top-level window of class `windowClass`, shown or not.
+bool HasWindowOfClass(DWORD pid, const char* windowClass);
 
 std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text control
 std::string WindowText(HWND window);
