@@ -5,6 +5,7 @@
 #include <string>
 
 #include "child.h"
+#include "file_type.h"
 #include "records.h"
 #include "uia.h"
 
@@ -134,37 +135,8 @@ TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     EXPECT_FALSE(FileExists(record_));
 }
 
-// A test-only file type opened by the GUI helper. Wine 8 reads associations only
-// from HKEY_CLASSES_ROOT (its HKLM\Software\Classes); it does not merge in
-// HKCU\Software\Classes, so a per-user registration would go unseen.
-class AssociatedType {
-public:
-    AssociatedType() {
-        const std::string command = "\"" + GuiHelperExe() + "\" \"%1\"";
-        ok_ = SetDefault(".tavrec", "TavriskTest.Record") &&
-              SetDefault("TavriskTest.Record\\shell\\open\\command", command);
-    }
-    ~AssociatedType() {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tavrec");
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTest.Record");
-    }
-    bool ok() const { return ok_; }
-
-private:
-    static bool SetDefault(const char* key, const std::string& value) {
-        HKEY handle = nullptr;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr))
-            return false;
-        const LONG status = RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                           static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(handle);
-        return status == ERROR_SUCCESS;
-    }
-    bool ok_ = false;
-};
-
 TEST_F(Launcher, ADocumentOfAnAssociatedTypeIsOpenedByTheShell) {
-    AssociatedType type;
+    const RegisteredFileType type(".tavrec", "TavriskTest.Record", GuiHelperExe());
     ASSERT_TRUE(type.ok());
     const std::string document = sandbox_.Path("weekly report.tavrec");
     WriteBytes(document, "text\n");

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "child.h"
+#include "file_type.h"
 #include "records.h"
 #include "uia.h"
 
@@ -39,31 +40,6 @@ const std::string kQuestion = "Cleanup memory now ?   \nClean Mode = ";
 bool IsSound(const std::string& record, const char* flags) {
     return record.rfind(std::string("sound flags=") + flags, 0) == 0;
 }
-
-// .log opened by the GUI helper for the length of one test. Wine 8 reads
-// associations from HKEY_CLASSES_ROOT only, not from HKCU\Software\Classes.
-class LogViewer {
-public:
-    LogViewer() {
-        SetClass(".log", "TavriskTestLogFile");
-        SetClass("TavriskTestLogFile\\shell\\open\\command", "\"" + GuiHelperExe() + "\" \"%1\"");
-    }
-    ~LogViewer() {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTestLogFile");
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".log");
-    }
-
-private:
-    static void SetClass(const std::string& key, const std::string& value) {
-        HKEY handle;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0,
-                                  KEY_WRITE, nullptr, &handle, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(handle);
-    }
-};
 
 struct ReportFigures {
     long freed = 0;
@@ -210,7 +186,8 @@ TEST(PromptModes, TwoToFourAndOthersAsTabled) {
 }
 
 TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
-    LogViewer viewer;
+    const RegisteredFileType viewer(".log", "TavriskTestLogFile", GuiHelperExe());
+    ASSERT_TRUE(viewer.ok());
     {
         TestRun run("prompt-3");
         Child child = run.Start("p=3 /log v=0");
