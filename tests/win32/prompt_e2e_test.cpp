@@ -82,8 +82,7 @@ TEST(PromptMode1, NoEndsTheRunBeforeAnythingIsDone) {
     PressButton(question, IDNO);
     EXPECT_EQ(child.Wait(), kAnsweredNo);
     EXPECT_FALSE(FileExists(run.Log()));
-    Sleep(300);
-    EXPECT_TRUE(run.Records().empty()) << "a sound or a program after No";
+    EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty()) << "a sound or a program after No";
 }
 
 TEST(PromptMode1, YesCleansLogsThenReportsWithTheSoundStarted) {
@@ -122,7 +121,7 @@ TEST(PromptMode1, ReportsTheTimeFromTheAnswerOn) {
     Child child = run.Start("p=1 v=9");
     HWND question = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(question, nullptr);
-    Sleep(3000);  // a user who takes a while to answer
+    HoldLikeASlowUser();
     PressButton(question, IDYES);
     ASSERT_TRUE(WaitGone(question));
     HWND report = WaitForBox(child.pid(), "TAVRISK", 20000);
@@ -143,8 +142,9 @@ TEST(PromptMode1, TheProgramStartsOnlyAfterTheReportIsClosed) {
     ASSERT_TRUE(WaitGone(question));
     HWND report = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(report, nullptr);
-    Sleep(500);
-    auto records = run.Records();
+    // The sound is recorded before the report shows; the program must not follow while it is open.
+    ASSERT_EQ(WaitForRecords(run.record, 1).size(), 1u);
+    auto records = RecordsAfterQuietPeriod(run.record);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_TRUE(IsSound(records[0], "0x17"));
     PressButton(report, IDOK);
@@ -169,7 +169,7 @@ TEST(PromptModes, TwoToFourAndOthersAsTabled) {
         TestRun run("prompt-3-nolog");
         Child child = run.Start("p=3 v=0");
         EXPECT_EQ(child.Wait(), 0u);
-        EXPECT_TRUE(run.Records().empty()) << "no sound and nothing opened without /log";
+        EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty()) << "no sound and nothing opened without /log";
     }
     for (const char* mode : {"p=5", "p=-1"}) {
         SCOPED_TRACE(mode);
@@ -210,8 +210,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
         TestRun run("prompt-4-nolog");
         Child child = run.Start("p=4 v=0");
         EXPECT_EQ(child.Wait(), 0u);
-        Sleep(300);
-        EXPECT_TRUE(run.Records().empty());
+        EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty());
     }
     // Mode 3 plays its sound whenever logging is on, even when the log's path
     // cannot be built: a folder of 247 characters leaves just room for
@@ -243,8 +242,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
         Child child(exe, "tavrisk p=4 /log v=0", folder);
         EXPECT_TRUE(NoBoxFor(child.pid(), 300));
         EXPECT_EQ(child.Wait(), 0u);
-        Sleep(300);
-        EXPECT_TRUE(base.Records().empty());
+        EXPECT_TRUE(RecordsAfterQuietPeriod(base.record).empty());
     }
 }
 

@@ -29,4 +29,9 @@ std::string WaitForRecord(const std::string& path, DWORD timeoutMs) {
     return records.empty() ? std::string() : records.front();
 }
 
+std::vector<std::string> RecordsAfterQuietPeriod(const std::string& path) {
+    Sleep(kQuietPeriodMs);
+    return ReadRecords(path);
+}
+
 }  // namespace testing_support

@@ -113,4 +113,8 @@ bool WaitGone(HWND box, DWORD timeoutMs) {
     return true;
 }
 
+void LetBoxSettle() { Sleep(kBoxSettleMs); }
+
+void HoldLikeASlowUser() { Sleep(kSlowAnswerMs); }
+
 }  // namespace testing_support

@@ -32,4 +32,13 @@ HWND WaitForFocus(HWND box, DWORD timeoutMs = 2000);
 void PressKey(HWND box, WORD virtualKey);
 bool WaitGone(HWND box, DWORD timeoutMs = 5000);
 
+// A box just shown goes on loading its fonts and icon and starting its opening sound for a
+// moment; LetBoxSettle waits that long.
+inline constexpr DWORD kBoxSettleMs = 300;
+void LetBoxSettle();
+
+// How long a user who takes a while to answer leaves a box open; HoldLikeASlowUser waits that long.
+inline constexpr DWORD kSlowAnswerMs = 3000;
+void HoldLikeASlowUser();
+
 }  // namespace testing_support
