@@ -1,7 +1,9 @@
 // The launcher's table: which shell answers end with a box, which fall back to process creation.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/launch_decision.h"
 
@@ -9,26 +11,49 @@ namespace {
 
 using tavrisk::LaunchAction;
 
-LaunchAction Expected(std::intptr_t result) {
-    switch (result) {
-    case 5: return LaunchAction::AlertAccess;
-    case 27: case 31: return LaunchAction::AlertAssociation;
-    case 28: case 29: case 30: return LaunchAction::AlertDde;
-    default: return result > 32 ? LaunchAction::Opened : LaunchAction::StartProcess;
+// What each shell answer leads to, row by row over every pointer-sized value.
+const struct {
+    std::intptr_t first, last;
+    LaunchAction action;
+} kActions[] = {
+    {INTPTR_MIN, -1, LaunchAction::StartProcess},  // compared unsigned, so no known error
+    {0, 0, LaunchAction::StartProcess},
+    {1, 4, LaunchAction::StartProcess},
+    {5, 5, LaunchAction::AlertAccess},
+    {6, 26, LaunchAction::StartProcess},
+    {27, 27, LaunchAction::AlertAssociation},
+    {28, 28, LaunchAction::AlertDde},
+    {29, 29, LaunchAction::AlertDde},
+    {30, 30, LaunchAction::AlertDde},
+    {31, 31, LaunchAction::AlertAssociation},
+    {32, 32, LaunchAction::StartProcess},
+    {33, INTPTR_MAX, LaunchAction::Opened},
+};
+
+// The answers of a row that are put to DecideLaunch: all of a short row, the first
+// and last 41 of the two long ones.
+std::vector<std::intptr_t> Probes(std::intptr_t first, std::intptr_t last) {
+    constexpr std::intptr_t kReach = 40;
+    std::vector<std::intptr_t> probes;
+    if (last - first <= 2 * kReach) {
+        for (std::intptr_t result = first; result != last; ++result) probes.push_back(result);
+        probes.push_back(last);
+        return probes;
     }
+    for (std::intptr_t step = 0; step <= kReach; ++step) {
+        probes.push_back(first + step);
+        probes.push_back(last - step);
+    }
+    return probes;
 }
 
 TEST(DecideLaunch, AlertsOnlyForAccessAssociationAndDdeAndFallsBackOtherwise) {
-    for (std::intptr_t result = 0; result <= 33; ++result) {
-        SCOPED_TRACE(result);
-        EXPECT_EQ(tavrisk::DecideLaunch(result), Expected(result));
+    for (const auto& row : kActions) {
+        for (const std::intptr_t result : Probes(row.first, row.last)) {
+            SCOPED_TRACE(result);
+            EXPECT_EQ(tavrisk::DecideLaunch(result), row.action);
+        }
     }
-    // Negative answers are compared unsigned and so are no known error.
-    for (std::intptr_t result : {std::intptr_t{-1}, std::intptr_t{-5}, std::intptr_t{-31}, INTPTR_MIN}) {
-        SCOPED_TRACE(result);
-        EXPECT_EQ(tavrisk::DecideLaunch(result), LaunchAction::StartProcess);
-    }
-    EXPECT_EQ(tavrisk::DecideLaunch(INTPTR_MAX), LaunchAction::Opened);
 }
 
 TEST(LaunchFailureReason, GivesEachAlertItsTextWithThreeTrailingSpaces) {

@@ -29,7 +29,7 @@ SIZE_T CloseAboutBox(const Child& child) {
     HWND about = WaitForBox(child.pid(), "TAVRISK - RAM Cleaner");
     EXPECT_NE(about, nullptr) << "no about box";
     if (!about) return 0;
-    Sleep(300);  // let its fonts, icon and opening sound settle
+    LetBoxSettle();
     const SIZE_T peak = PeakWorkingSet(child.process());
     PressButton(about, IDOK);
     return peak;

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "child.h"
-#include "recorder.h"
+#include "file_type.h"
+#include "records.h"
 #include "uia.h"
 
 // The handles of a process started by the fallback are owned by one holder from
@@ -16,18 +17,16 @@ namespace {
 
 using namespace testing_support;
 
-constexpr const char* kRecorderClass = "TavriskTestRecorder";
-
 class Launcher : public ::testing::Test {
 protected:
     void SetUp() override {
-        record_ = box_.Path("record.txt");
+        record_ = sandbox_.Path("record.txt");
         SetEnvironmentVariableA(kRecordFileVariable, record_.c_str());
     }
     void TearDown() override { SetEnvironmentVariableA(kRecordFileVariable, nullptr); }
 
     // A cleanup of the smallest size, then `r=` with `value`, quoted so that blanks stay inside.
-    Child Run(const std::string& value) { return Child(box_.exe, "tavrisk v=0 r=\"" + value + "\""); }
+    Child Run(const std::string& value) { return Child(sandbox_.exe, "tavrisk v=0 r=\"" + value + "\""); }
 
     // The one program that tavrisk.exe (process `pid`) started, after it has ended.
     HANDLE OpenStarted(DWORD pid) {
@@ -40,7 +39,7 @@ protected:
         return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, startedPid_);
     }
 
-    Sandbox box_{"launcher"};
+    Sandbox sandbox_{"launcher"};
     std::string record_;
     DWORD startedPid_ = 0;
 };
@@ -58,12 +57,12 @@ std::string ArgumentsOf(const std::string& commandLine) {
 }
 
 TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
-    const std::string spaced = box_.Path("My Tools");
+    const std::string spaced = sandbox_.Path("My Tools");
     ASSERT_TRUE(CreateDirectoryA(spaced.c_str(), nullptr));
-    const std::string spacedRecorder = spaced + "\\recorder copy.exe";
-    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), spacedRecorder.c_str(), FALSE));
+    const std::string spacedHelper = spaced + "\\gui helper copy.exe";
+    ASSERT_TRUE(CopyFileA(GuiHelperExe().c_str(), spacedHelper.c_str(), FALSE));
 
-    for (const std::string& program : {RecorderExe(), spacedRecorder}) {
+    for (const std::string& program : {GuiHelperExe(), spacedHelper}) {
         SCOPED_TRACE(program);
         DeleteFileA(record_.c_str());
         Child child = Run(program);
@@ -80,7 +79,7 @@ TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
 
 TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle) {
     const std::string longArgument = "--" + std::string(600, 'x') + "-end";
-    for (const std::string& target : {RecorderExe() + " arg1 arg2", RecorderExe() + " " + longArgument}) {
+    for (const std::string& target : {GuiHelperExe() + " arg1 arg2", GuiHelperExe() + " " + longArgument}) {
         SCOPED_TRACE(target.substr(0, 120));
         DeleteFileA(record_.c_str());
         Child child = Run(target);
@@ -89,7 +88,8 @@ TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle
         const std::vector<std::string> records = ReadRecords(record_);
         HANDLE started = OpenStarted(child.pid());
         ASSERT_NE(started, nullptr);
-        EXPECT_TRUE(HasWindowOfClass(startedPid_, kRecorderClass)) << "tavrisk.exe ended before the program was idle";
+        EXPECT_TRUE(HasWindowOfClass(startedPid_, kGuiHelperWindowClass))
+            << "tavrisk.exe ended before the program was idle";
         EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program had ended";
         EXPECT_NE(code, 0u);
         ASSERT_EQ(records.size(), 1u);
@@ -101,11 +101,11 @@ TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle
 TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
     // About 1,000 characters naming a file inside folders that exist: too long
     // for the shell, which some shells fault on, so it goes to CreateProcess alone.
-    const std::string deep = MakeFolderOfLength(box_.dir, 980);
+    const std::string deep = MakeFolderOfLength(sandbox_.dir, 980);
     ASSERT_EQ(deep.size(), 980u);
     const std::string longTarget = deep + "\\notes.txt";
     WriteBytes(longTarget, "text\n");
-    for (const std::string& target : {box_.Path("missing.exe"), box_.Path("missing.exe") + " arg",
+    for (const std::string& target : {sandbox_.Path("missing.exe"), sandbox_.Path("missing.exe") + " arg",
                                       std::string("tavrisk-no-such-program"), longTarget}) {
         SCOPED_TRACE(target.substr(0, 120));
         Child child = Run(target);
@@ -118,8 +118,8 @@ TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
 TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     // Taken as a command line, the unquoted name would start rec.exe: the box
     // must be the end of it.
-    ASSERT_TRUE(CopyFileA(RecorderExe().c_str(), box_.Path("rec.exe").c_str(), FALSE));
-    const std::string document = box_.Path("rec doc.tavnone");
+    ASSERT_TRUE(CopyFileA(GuiHelperExe().c_str(), sandbox_.Path("rec.exe").c_str(), FALSE));
+    const std::string document = sandbox_.Path("rec doc.tavnone");
     WriteBytes(document, "text\n");
 
     Child child = Run(document);
@@ -135,39 +135,10 @@ TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     EXPECT_FALSE(FileExists(record_));
 }
 
-// A test-only file type opened by the recorder. Wine 8 reads associations only
-// from HKEY_CLASSES_ROOT (its HKLM\Software\Classes); it does not merge in
-// HKCU\Software\Classes, so a per-user registration would go unseen.
-class AssociatedType {
-public:
-    AssociatedType() {
-        const std::string command = "\"" + RecorderExe() + "\" \"%1\"";
-        ok_ = SetDefault(".tavrec", "TavriskTest.Record") &&
-              SetDefault("TavriskTest.Record\\shell\\open\\command", command);
-    }
-    ~AssociatedType() {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tavrec");
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTest.Record");
-    }
-    bool ok() const { return ok_; }
-
-private:
-    static bool SetDefault(const char* key, const std::string& value) {
-        HKEY handle = nullptr;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr))
-            return false;
-        const LONG status = RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                           static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(handle);
-        return status == ERROR_SUCCESS;
-    }
-    bool ok_ = false;
-};
-
 TEST_F(Launcher, ADocumentOfAnAssociatedTypeIsOpenedByTheShell) {
-    AssociatedType type;
+    const RegisteredFileType type(".tavrec", "TavriskTest.Record", GuiHelperExe());
     ASSERT_TRUE(type.ok());
-    const std::string document = box_.Path("weekly report.tavrec");
+    const std::string document = sandbox_.Path("weekly report.tavrec");
     WriteBytes(document, "text\n");
 
     Child child = Run(document);
@@ -177,7 +148,7 @@ TEST_F(Launcher, ADocumentOfAnAssociatedTypeIsOpenedByTheShell) {
     EXPECT_EQ(WaitForSingleObject(started, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the viewer had ended";
     CloseHandle(started);
     const std::string record = WaitForRecord(record_);
-    EXPECT_EQ(lstrcmpiA(ProgramOf(record).c_str(), RecorderExe().c_str()), 0) << record;
+    EXPECT_EQ(lstrcmpiA(ProgramOf(record).c_str(), GuiHelperExe().c_str()), 0) << record;
     EXPECT_EQ(ArgumentsOf(record), "\"" + document + "\"");
 }
 

@@ -74,21 +74,21 @@ std::string Joined(const std::vector<std::string>& lines) {
 // nor the about box's opening sound may load it, and both sounds must still
 // reach the real multimedia system with their flags.
 TEST(PlantedLibrary, IsNeverLoadedAndTheRealSoundsAreHandedOver) {
-    Sandbox box("planted");
-    const std::string planted = box.Path("winmm.dll");
+    Sandbox sandbox("planted");
+    const std::string planted = sandbox.Path("winmm.dll");
     ASSERT_TRUE(CopyFileA(HelperExe("winmm.dll").c_str(), planted.c_str(), FALSE));
     WineTrace trace("trace+winmm");
     ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
 
     {
-        Child child(box.exe, "tavrisk p=2 v=0", box.dir);
+        Child child(sandbox.exe, "tavrisk p=2 v=0", sandbox.dir);
         EXPECT_EQ(child.Wait(), 0u);
         const auto lines = trace.Lines(child.threadId());
         EXPECT_TRUE(AnyLineHas(lines, "MULTIMEDIA_PlaySound") && AnyLineHas(lines, "fdwSound=00000016"))
             << Joined(lines);
     }
     {
-        Child child(box.exe, "tavrisk", box.dir);
+        Child child(sandbox.exe, "tavrisk", sandbox.dir);
         HWND about = WaitForBox(child.pid(), "TAVRISK - RAM Cleaner");
         ASSERT_NE(about, nullptr);
         PressButton(about, IDOK);
@@ -105,20 +105,20 @@ TEST(PlantedLibrary, IsNeverLoadedAndTheRealSoundsAreHandedOver) {
 // without /log (onto a log that exists, so no header needs upper-casing), and in
 // the prompt modes that do nothing here.
 TEST(QuietRuns, LoadNeitherUser32NorGdi32) {
-    Sandbox box("quiet");
-    WriteBytes(box.Path("Tavrisk.log"), "");
+    Sandbox sandbox("quiet");
+    WriteBytes(sandbox.Path("Tavrisk.log"), "");
     WineTrace trace("+loaddll");
     ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
     for (const char* arguments : {"v=0", "v=0 /log", "v=0 p=3", "v=0 p=4", "v=0 p=0 /log", "v=0 p=9 /log"}) {
         SCOPED_TRACE(arguments);
-        Child child(box.exe, std::string("tavrisk ") + arguments, box.dir);
+        Child child(sandbox.exe, std::string("tavrisk ") + arguments, sandbox.dir);
         EXPECT_EQ(child.Wait(), 0u);
         const auto lines = trace.Lines(child.threadId());
         ASSERT_TRUE(AnyLineHas(lines, "kernel32.dll")) << "no loads seen:\n" << Joined(lines);
         EXPECT_FALSE(AnyLineHas(lines, "user32.dll")) << Joined(lines);
         EXPECT_FALSE(AnyLineHas(lines, "gdi32.dll")) << Joined(lines);
     }
-    const std::string log = ReadBytes(box.Path("Tavrisk.log"));
+    const std::string log = ReadBytes(sandbox.Path("Tavrisk.log"));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << "one record for each run with /log";
 }
 

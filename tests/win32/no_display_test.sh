@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # p=1 where no box can be shown at all: a second Wine prefix with its own wineserver and no
 # display. The run must go on as after Yes: clean, log, and start the r= program (exit code 1).
-# Usage: no_display_test.sh BUILD-DIR TAVRISK-EXE LAUNCH-EXE RECORDER-EXE
+# Usage: no_display_test.sh BUILD-DIR TAVRISK-EXE LAUNCH-EXE GUI-HELPER-EXE
 set -euo pipefail
-build=$1 tavrisk=$2 launch=$3 recorder=$4
+build=$1 tavrisk=$2 launch=$3 gui_helper=$4
 
 export WINEPREFIX="$build/wineprefix-nodisplay" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
@@ -18,7 +18,7 @@ winpath() { local p="Z:$1"; printf '%s' "${p//\//\\}"; }
 work=$(mktemp -d "$build/test-tmp-nodisplay.XXXXXX")
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 cp "$tavrisk" "$work/tavrisk.exe"
-printf 'tavrisk p=1 v=0 /log r="%s"' "$(winpath "$recorder")" >"$work/line.txt"
+printf 'tavrisk p=1 v=0 /log r="%s"' "$(winpath "$gui_helper")" >"$work/line.txt"
 export TAVRISK_RECORD_FILE
 TAVRISK_RECORD_FILE=$(winpath "$work/record.txt")
 
@@ -28,6 +28,6 @@ for _ in $(seq 50); do [ -s "$work/record.txt" ] && break; sleep 0.1; done
 
 status=0
 grep -q '^exit code 1' <<<"$output" || { echo "FAIL: expected exit code 1"; status=1; }
-grep -q 'recorder' "$work/record.txt" 2>/dev/null || { echo "FAIL: the r= program was not started"; status=1; }
+grep -q 'gui_helper' "$work/record.txt" 2>/dev/null || { echo "FAIL: the r= program was not started"; status=1; }
 grep -q '   V = 0  ' "$work/Tavrisk.log" 2>/dev/null || { echo "FAIL: no log record"; status=1; }
 exit $status

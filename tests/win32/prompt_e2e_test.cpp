@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "child.h"
-#include "recorder.h"
+#include "file_type.h"
+#include "records.h"
 #include "uia.h"
 
 namespace {
@@ -16,20 +17,21 @@ constexpr DWORD kAnsweredNo = 0xFFFFFFFF;  // -1
 // Every run here records started programs and handed-over sounds in one file,
 // so their order is visible.
 struct TestRun {
-    explicit TestRun(const std::string& name, const std::string& source = SeamExe()) : box(name, "tavrisk.exe", source) {
-        record = box.Path("record.txt");
+    explicit TestRun(const std::string& name, const std::string& source = SoundSeamExe())
+        : sandbox(name, "tavrisk.exe", source) {
+        record = sandbox.Path("record.txt");
         SetEnvironmentVariableA(kRecordFileVariable, record.c_str());
-        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", record.c_str());
+        SetEnvironmentVariableA(kSoundRecordVariable, record.c_str());
     }
     ~TestRun() {
         SetEnvironmentVariableA(kRecordFileVariable, nullptr);
-        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", nullptr);
+        SetEnvironmentVariableA(kSoundRecordVariable, nullptr);
     }
-    Child Start(const std::string& arguments) { return Child(box.exe, "tavrisk " + arguments, box.dir); }
-    std::string Log() const { return box.Path("Tavrisk.log"); }
+    Child Start(const std::string& arguments) { return Child(sandbox.exe, "tavrisk " + arguments, sandbox.dir); }
+    std::string Log() const { return sandbox.Path("Tavrisk.log"); }
     std::vector<std::string> Records() const { return ReadRecords(record); }
 
-    Sandbox box;
+    Sandbox sandbox;
     std::string record;
 };
 
@@ -38,31 +40,6 @@ const std::string kQuestion = "Cleanup memory now ?   \nClean Mode = ";
 bool IsSound(const std::string& record, const char* flags) {
     return record.rfind(std::string("sound flags=") + flags, 0) == 0;
 }
-
-// .log opened by the recorder for the length of one test. Wine 8 reads
-// associations from HKEY_CLASSES_ROOT only, not from HKCU\Software\Classes.
-class LogViewer {
-public:
-    LogViewer() {
-        SetClass(".log", "TavriskTestLogFile");
-        SetClass("TavriskTestLogFile\\shell\\open\\command", "\"" + RecorderExe() + "\" \"%1\"");
-    }
-    ~LogViewer() {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavriskTestLogFile");
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".log");
-    }
-
-private:
-    static void SetClass(const std::string& key, const std::string& value) {
-        HKEY handle;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0,
-                                  KEY_WRITE, nullptr, &handle, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(handle);
-    }
-};
 
 struct ReportFigures {
     long freed = 0;
@@ -96,7 +73,7 @@ ReportFigures ReadReport(const std::string& text) {
 
 TEST(PromptMode1, NoEndsTheRunBeforeAnythingIsDone) {
     TestRun run("prompt-no");
-    Child child = run.Start("p=1 v=12 /log r=\"" + RecorderExe() + "\"");
+    Child child = run.Start("p=1 v=12 /log r=\"" + GuiHelperExe() + "\"");
     HWND question = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(BoxText(question), kQuestion + "9");
@@ -105,8 +82,7 @@ TEST(PromptMode1, NoEndsTheRunBeforeAnythingIsDone) {
     PressButton(question, IDNO);
     EXPECT_EQ(child.Wait(), kAnsweredNo);
     EXPECT_FALSE(FileExists(run.Log()));
-    Sleep(300);
-    EXPECT_TRUE(run.Records().empty()) << "a sound or a program after No";
+    EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty()) << "a sound or a program after No";
 }
 
 TEST(PromptMode1, YesCleansLogsThenReportsWithTheSoundStarted) {
@@ -145,7 +121,7 @@ TEST(PromptMode1, ReportsTheTimeFromTheAnswerOn) {
     Child child = run.Start("p=1 v=9");
     HWND question = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(question, nullptr);
-    Sleep(3000);  // a user who takes a while to answer
+    HoldLikeASlowUser();
     PressButton(question, IDYES);
     ASSERT_TRUE(WaitGone(question));
     HWND report = WaitForBox(child.pid(), "TAVRISK", 20000);
@@ -159,22 +135,23 @@ TEST(PromptMode1, ReportsTheTimeFromTheAnswerOn) {
 
 TEST(PromptMode1, TheProgramStartsOnlyAfterTheReportIsClosed) {
     TestRun run("prompt-then-run");
-    Child child = run.Start("p=1 v=0 r=\"" + RecorderExe() + "\"");
+    Child child = run.Start("p=1 v=0 r=\"" + GuiHelperExe() + "\"");
     HWND question = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(question, nullptr);
     PressButton(question, IDYES);
     ASSERT_TRUE(WaitGone(question));
     HWND report = WaitForBox(child.pid(), "TAVRISK");
     ASSERT_NE(report, nullptr);
-    Sleep(500);
-    auto records = run.Records();
+    // The sound is recorded before the report shows; the program must not follow while it is open.
+    ASSERT_EQ(WaitForRecords(run.record, 1).size(), 1u);
+    auto records = RecordsAfterQuietPeriod(run.record);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_TRUE(IsSound(records[0], "0x17"));
     PressButton(report, IDOK);
     EXPECT_EQ(child.Wait(), 1u);
     records = WaitForRecords(run.record, 2);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_NE(records[1].find(RecorderExe()), std::string::npos) << records[1];
+    EXPECT_NE(records[1].find(GuiHelperExe()), std::string::npos) << records[1];
 }
 
 TEST(PromptModes, TwoToFourAndOthersAsTabled) {
@@ -192,24 +169,25 @@ TEST(PromptModes, TwoToFourAndOthersAsTabled) {
         TestRun run("prompt-3-nolog");
         Child child = run.Start("p=3 v=0");
         EXPECT_EQ(child.Wait(), 0u);
-        EXPECT_TRUE(run.Records().empty()) << "no sound and nothing opened without /log";
+        EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty()) << "no sound and nothing opened without /log";
     }
     for (const char* mode : {"p=5", "p=-1"}) {
         SCOPED_TRACE(mode);
         TestRun run("prompt-other");
-        Child child = run.Start(std::string(mode) + " v=0 /log r=\"" + RecorderExe() + "\"");
+        Child child = run.Start(std::string(mode) + " v=0 /log r=\"" + GuiHelperExe() + "\"");
         EXPECT_TRUE(NoBoxFor(child.pid(), 300));
         EXPECT_EQ(child.Wait(), 1u);
         EXPECT_NE(ReadBytes(run.Log()).find("   V = 0  "), std::string::npos);
         EXPECT_NE(WaitForRecord(run.record), "");
         const auto records = run.Records();
         ASSERT_EQ(records.size(), 1u);
-        EXPECT_NE(records[0].find(RecorderExe()), std::string::npos);
+        EXPECT_NE(records[0].find(GuiHelperExe()), std::string::npos);
     }
 }
 
 TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
-    LogViewer viewer;
+    const RegisteredFileType viewer(".log", "TavriskTestLogFile", GuiHelperExe());
+    ASSERT_TRUE(viewer.ok());
     {
         TestRun run("prompt-3");
         Child child = run.Start("p=3 /log v=0");
@@ -232,8 +210,7 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
         TestRun run("prompt-4-nolog");
         Child child = run.Start("p=4 v=0");
         EXPECT_EQ(child.Wait(), 0u);
-        Sleep(300);
-        EXPECT_TRUE(run.Records().empty());
+        EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty());
     }
     // Mode 3 plays its sound whenever logging is on, even when the log's path
     // cannot be built: a folder of 247 characters leaves just room for
@@ -244,10 +221,10 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
     for (const std::size_t length : {247u, 248u}) {
         SCOPED_TRACE(length);
         TestRun base("prompt-3-long");
-        const std::string folder = MakeFolderOfLength(base.box.dir, length);
+        const std::string folder = MakeFolderOfLength(base.sandbox.dir, length);
         ASSERT_EQ(folder.size(), length);
         const std::string exe = folder + "\\t.exe";
-        ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(SoundSeamExe().c_str(), exe.c_str(), FALSE));
         Child child(exe, "tavrisk p=3 /log v=0", folder);
         EXPECT_EQ(child.Wait(), 0u);
         EXPECT_EQ(FileExists(folder + "\\Tavrisk.log"), length == 247);
@@ -258,15 +235,14 @@ TEST(PromptModes, ThreeAndFourOpenTheLogInItsViewer) {
     {
         // A log that could not be placed is not opened either.
         TestRun base("prompt-4-long");
-        const std::string folder = MakeFolderOfLength(base.box.dir, 248);
+        const std::string folder = MakeFolderOfLength(base.sandbox.dir, 248);
         ASSERT_EQ(folder.size(), 248u);
         const std::string exe = folder + "\\t.exe";
-        ASSERT_TRUE(CopyFileA(SeamExe().c_str(), exe.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(SoundSeamExe().c_str(), exe.c_str(), FALSE));
         Child child(exe, "tavrisk p=4 /log v=0", folder);
         EXPECT_TRUE(NoBoxFor(child.pid(), 300));
         EXPECT_EQ(child.Wait(), 0u);
-        Sleep(300);
-        EXPECT_TRUE(base.Records().empty());
+        EXPECT_TRUE(RecordsAfterQuietPeriod(base.record).empty());
     }
 }
 
@@ -294,11 +270,11 @@ TEST(MemoryLoadThreshold, BelowItNothingIsCleanedButTheProgramStarts) {
     }
     {
         TestRun run("threshold-program");
-        Child child = run.Start("t=101 p=2 /log r=\"" + RecorderExe() + "\"");
+        Child child = run.Start("t=101 p=2 /log r=\"" + GuiHelperExe() + "\"");
         EXPECT_EQ(child.Wait(), 1u);
         const auto records = WaitForRecords(run.record, 1);
         ASSERT_EQ(records.size(), 1u) << "the program, and no sound before it";
-        EXPECT_NE(records[0].find(RecorderExe()), std::string::npos) << records[0];
+        EXPECT_NE(records[0].find(GuiHelperExe()), std::string::npos) << records[0];
         EXPECT_FALSE(FileExists(run.Log()));
     }
     {

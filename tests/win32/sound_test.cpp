@@ -1,4 +1,4 @@
-// PlaySoundResource against the built executable's own sound resources, observed through the recorder.
+// PlaySoundResource against the built executable's own sound resources, observed through the sound seam.
 #include <gtest/gtest.h>
 
 
@@ -6,6 +6,7 @@
 
 #include "child.h"
 #include "resource.h"
+#include "shared_names.h"
 #include "ui/sound.h"
 
 namespace {
@@ -23,9 +24,9 @@ std::string SoundFile(const char* name) { return ReadBytes(WinPath(std::string(T
 struct Recorded {
     Recorded() {
         path = sandbox.Path("sounds.txt");
-        SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", path.c_str());
+        SetEnvironmentVariableA(kSoundRecordVariable, path.c_str());
     }
-    ~Recorded() { SetEnvironmentVariableA("TAVRISK_SOUND_RECORD", nullptr); }
+    ~Recorded() { SetEnvironmentVariableA(kSoundRecordVariable, nullptr); }
     std::string Take() {
         std::string text = ReadBytes(path);
         DeleteFileA(path.c_str());

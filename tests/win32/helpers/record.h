@@ -1,11 +1,13 @@
-// The helpers' record: their whole command line and a line feed, appended to the file named by TAVRISK_RECORD_FILE.
+// The helpers' record: their whole command line and a line feed, appended to the file named in kRecordFileVariable.
 #pragma once
 
 #include <windows.h>
 
+#include "shared_names.h"
+
 inline void AppendCommandLineRecord() {
     char path[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("TAVRISK_RECORD_FILE", path, MAX_PATH);
+    const DWORD length = GetEnvironmentVariableA(testing_support::kRecordFileVariable, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
     HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

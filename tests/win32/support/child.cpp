@@ -2,6 +2,7 @@
 #include "child.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 
@@ -61,11 +62,27 @@ DWORD Child::Wait(DWORD timeoutMs) {
     return code;
 }
 
+std::vector<DWORD> ProcessesStartedBy(DWORD parentPid) {
+    std::vector<DWORD> found;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return found;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (entry.th32ParentProcessID == parentPid) found.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return found;
+}
+
 std::string TavriskExe() { return WinPath(TAVRISK_EXE_PATH); }
 
-std::string SeamExe() { return WinPath(TAVRISK_SEAM_EXE_PATH); }
+std::string SoundSeamExe() { return WinPath(TAVRISK_SOUND_SEAM_EXE_PATH); }
 
 std::string HelperExe(const char* name) { return WinPath(std::string(TAVRISK_TEST_BIN_DIR) + "/" + name); }
+
+std::string GuiHelperExe() { return HelperExe("gui_helper.exe"); }
+
+std::string ConsoleHelperExe() { return HelperExe("console_helper.exe"); }
 
 Sandbox::Sandbox(const std::string& name, const std::string& exeName, const std::string& source) {
     dir = WinPath(std::string(TAVRISK_TEST_TMP_DIR) + "/" + name + "-" + std::to_string(GetCurrentProcessId()) +

@@ -1,9 +1,10 @@
-// Starting a program with an exact command line and reading its real exit code.
+// Starting a program with an exact command line, reading its real exit code, and finding what it started.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -31,8 +32,11 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
-std::string TavriskExe();      // Windows path of the built tavrisk.exe
-std::string SeamExe();         // the same program, its multimedia call swapped for a recorder
+// Ids of the processes whose parent is `parentPid`, running or not, as long as the system still lists them.
+std::vector<DWORD> ProcessesStartedBy(DWORD parentPid);
+
+std::string TavriskExe();       // Windows path of the built tavrisk.exe
+std::string SoundSeamExe();     // the same program, its PlayWaveImage swapped for the sound seam
 
 // A fresh folder for one test, holding a copy of tavrisk.exe (the log goes beside it).
 struct Sandbox {
@@ -48,6 +52,8 @@ struct Sandbox {
 std::string MakeFolderOfLength(const std::string& base, std::size_t length);
 
 std::string HelperExe(const char* name);  // a test helper program built beside the tests
+std::string GuiHelperExe();      // GUI: records, shows a window, exits by itself after ~2 s
+std::string ConsoleHelperExe();  // console: records, sleeps 8 s
 std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
 bool FileExists(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);  // any length of path

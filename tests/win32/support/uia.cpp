@@ -1,4 +1,4 @@
-// Finds top-level boxes by owning process and caption; answers them with WM_COMMAND.
+// Finds top-level boxes and windows by owning process, class and caption; answers boxes with WM_COMMAND.
 #include "uia.h"
 
 namespace testing_support {
@@ -6,7 +6,9 @@ namespace {
 
 struct Search {
     DWORD pid;
+    const char* windowClass;
     const std::string* caption;  // null: any caption
+    bool visibleOnly;
     HWND found = nullptr;
 };
 
@@ -14,20 +16,22 @@ BOOL CALLBACK Visit(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->pid || !IsWindowVisible(window)) return TRUE;
-    char cls[64] = "";
+    if (owner != search->pid || (search->visibleOnly && !IsWindowVisible(window))) return TRUE;
+    char cls[128] = "";
     GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") != 0) return TRUE;
+    if (lstrcmpA(cls, search->windowClass) != 0) return TRUE;
     if (search->caption && WindowText(window) != *search->caption) return TRUE;
     search->found = window;
     return FALSE;
 }
 
-HWND FindBox(DWORD pid, const std::string* caption) {
-    Search search{pid, caption};
+HWND FindTopLevel(DWORD pid, const char* windowClass, const std::string* caption, bool visibleOnly) {
+    Search search{pid, windowClass, caption, visibleOnly};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+HWND FindBox(DWORD pid, const std::string* caption) { return FindTopLevel(pid, "#32770", caption, true); }
 
 }  // namespace
 
@@ -47,6 +51,10 @@ bool NoBoxFor(DWORD pid, DWORD ms) {
         Sleep(20);
     } while (GetTickCount() - start < ms);
     return true;
+}
+
+bool HasWindowOfClass(DWORD pid, const char* windowClass) {
+    return FindTopLevel(pid, windowClass, nullptr, false) != nullptr;
 }
 
 std::string WindowText(HWND window) {
@@ -104,5 +112,9 @@ bool WaitGone(HWND box, DWORD timeoutMs) {
     }
     return true;
 }
+
+void LetBoxSettle() { Sleep(kBoxSettleMs); }
+
+void HoldLikeASlowUser() { Sleep(kSlowAnswerMs); }
 
 }  // namespace testing_support

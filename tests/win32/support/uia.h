@@ -1,4 +1,4 @@
-// A small UI-automation helper: finds a program's box, reads its texts, presses its buttons.
+// A small UI-automation helper: finds a program's box or window, reads its texts, presses its buttons.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,9 @@ HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
 // True when process `pid` shows no box at all for the whole of `ms`.
 bool NoBoxFor(DWORD pid, DWORD ms);
 
+// True when process `pid` owns a top-level window of class `windowClass`, shown or not.
+bool HasWindowOfClass(DWORD pid, const char* windowClass);
+
 std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text control
 std::string WindowText(HWND window);
 bool HasButton(HWND box, int id);
@@ -28,5 +31,14 @@ HWND WaitForFocus(HWND box, DWORD timeoutMs = 2000);
 // A key press and release posted to the focused window, as typed on the keyboard.
 void PressKey(HWND box, WORD virtualKey);
 bool WaitGone(HWND box, DWORD timeoutMs = 5000);
+
+// A box just shown goes on loading its fonts and icon and starting its opening sound for a
+// moment; LetBoxSettle waits that long.
+inline constexpr DWORD kBoxSettleMs = 300;
+void LetBoxSettle();
+
+// How long a user who takes a while to answer leaves a box open; HoldLikeASlowUser waits that long.
+inline constexpr DWORD kSlowAnswerMs = 3000;
+void HoldLikeASlowUser();
 
 }  // namespace testing_support

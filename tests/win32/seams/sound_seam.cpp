@@ -1,11 +1,12 @@
-// Linked in place of the product's PlayWaveImage: plays as usual, then appends what it was
-// handed and what it answered to the file named by TAVRISK_SOUND_RECORD (tests only).
+// The sound seam, linked in place of the product's PlayWaveImage: plays as usual, then appends
+// what it was handed and what it answered to the file named in kSoundRecordVariable (tests only).
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "runtime/system_calls.h"
+#include "shared_names.h"
 #include "ui/wave_output.h"
 
 namespace {
@@ -24,7 +25,7 @@ namespace tavrisk {
 int PlayWaveImage(const void* image, UINT flags) {
     const int result = winmm::sndPlaySoundA(static_cast<const char*>(image), flags);
     char path[MAX_PATH];
-    if (!GetEnvironmentVariableA("TAVRISK_SOUND_RECORD", path, MAX_PATH)) return result;
+    if (!GetEnvironmentVariableA(testing_support::kSoundRecordVariable, path, MAX_PATH)) return result;
     const auto* bytes = static_cast<const unsigned char*>(image);
     unsigned long riffSize = 0;
     std::memcpy(&riffSize, bytes + 4, 4);

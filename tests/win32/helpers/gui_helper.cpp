@@ -2,12 +2,13 @@
 #include <windows.h>
 
 #include "record.h"
+#include "shared_names.h"
 
 namespace {
 
 constexpr UINT kLifetimeMs = 2000;
 
-LRESULT CALLBACK RecorderWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK GuiHelperWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
         DestroyWindow(window);
@@ -28,11 +29,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     AppendCommandLineRecord();
 
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = RecorderWndProc;
+    windowClass.lpfnWndProc = GuiHelperWndProc;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = "TavriskTestRecorder";
+    windowClass.lpszClassName = testing_support::kGuiHelperWindowClass;
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "Recorder", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "GUI helper", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 200, 100, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, showCommand);
