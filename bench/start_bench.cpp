@@ -21,12 +21,13 @@
 namespace {
 
 struct Program {
-    Program(std::string label, std::string commandLine) : label(std::move(label)), commandLine(std::move(commandLine)) {}
+    Program(std::string label, std::string commandLine)
+        : label(std::move(label)), commandLine(std::move(commandLine)) {}
     std::string label;
     std::string commandLine;
     std::vector<double> milliseconds;  // timed runs that exited 0
     std::vector<double> peakKb;        // sampled runs that exited 0
-    int runs = 0;      // every start, the untimed first round included
+    int runs = 0;                      // every start, the untimed first round included
     int failures = 0;
     std::string lastFailure;
 };
@@ -96,9 +97,7 @@ void Interleave(std::vector<Program>& programs, int runs, Measure measure) {
         for (size_t k = 0; k < programs.size(); ++k) measure(programs[(run + k) % programs.size()]);
 }
 
-double MedianOr(const std::vector<double>& values) {
-    return values.empty() ? NAN : Median(values);
-}
+double MedianOr(const std::vector<double>& values) { return values.empty() ? NAN : Median(values); }
 
 std::string Figure(double value, const char* format) {
     if (std::isnan(value)) return "n/a";
@@ -185,9 +184,10 @@ int main(int argc, char** argv) {
     for (const Program& program : programs) {
         if (program.failures == 0) continue;
         allExitedZero = false;
-        std::printf("\n**%s: %d of its %d starts (warm-up, timed and sampled) failed and are left out of the "
-                    "figures; the last: %s.**\n",
-                    program.label.c_str(), program.failures, program.runs, program.lastFailure.c_str());
+        std::printf(
+            "\n**%s: %d of its %d starts (warm-up, timed and sampled) failed and are left out of the "
+            "figures; the last: %s.**\n",
+            program.label.c_str(), program.failures, program.runs, program.lastFailure.c_str());
     }
     return allExitedZero ? 0 : 1;
 }

@@ -9,7 +9,6 @@
 namespace assetgen {
 namespace {
 
-
 // What each pixel shows; mapped to a palette index per colour depth.
 enum Ink : std::uint8_t { kClear, kEdge, kBoard, kBoardLit, kChip, kChipLit, kLeg, kGold, kGoldDim, kInkCount };
 
@@ -19,10 +18,22 @@ struct Rgb {
 
 // The standard Windows 16-colour (VGA) palette.
 constexpr std::array<Rgb, 16> kVga = {{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0},
-    {0, 0, 128}, {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 
 // 16-colour rendering of each ink.
@@ -30,8 +41,15 @@ constexpr std::array<std::uint8_t, kInkCount> kInk16 = {0, 0, 2, 10, 0, 8, 7, 11
 
 // 256-colour rendering of each ink; every entry is present in Palette256().
 constexpr std::array<Rgb, kInkCount> kInk256 = {{
-    {0, 0, 0}, {0, 51, 0}, {0, 102, 51}, {51, 153, 51}, {38, 38, 38},
-    {88, 88, 88}, {192, 192, 192}, {255, 204, 51}, {204, 153, 0},
+    {0, 0, 0},
+    {0, 51, 0},
+    {0, 102, 51},
+    {51, 153, 51},
+    {38, 38, 38},
+    {88, 88, 88},
+    {192, 192, 192},
+    {255, 204, 51},
+    {204, 153, 0},
 }};
 
 // VGA colours first, then a 6x6x6 colour cube, then a 24-step grey ramp.
@@ -75,12 +93,12 @@ struct Canvas {
 // A memory module: green board with a dark rim, black chips with silver legs,
 // gold contact fingers along the lower edge and a key notch cut into it.
 struct Layout {
-    int top, bottom;              // board rows, rim included
+    int top, bottom;  // board rows, rim included
     int chipTop, chipBottom;
     std::array<int, 3> chipLeft;  // -1 = no chip
     int chipWidth;
-    int legFrom, legStep;         // leg rows beside the chips (legStep 0 = none)
-    int fingerTop, fingerBottom;  // contact rows
+    int legFrom, legStep;                // leg rows beside the chips (legStep 0 = none)
+    int fingerTop, fingerBottom;         // contact rows
     int notchX, notchWidth, notchDepth;  // key notch cut up into the bottom edge
 };
 
@@ -150,8 +168,7 @@ Bytes MakeImage(const Canvas& c, int bpp) {
             const Ink ink = c.At(x, y);
             if (ink == kClear) continue;  // transparent pixels stay black
             if (bpp == 4)
-                row[static_cast<std::size_t>(x / 2)] |=
-                    static_cast<std::uint8_t>(kInk16[ink] << (x % 2 ? 0 : 4));
+                row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(kInk16[ink] << (x % 2 ? 0 : 4));
             else
                 row[static_cast<std::size_t>(x)] = Index256(pal, kInk256[ink]);
         }

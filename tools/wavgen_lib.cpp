@@ -10,7 +10,6 @@
 namespace assetgen {
 namespace {
 
-
 // Sine table: 4096 steps per turn, Q15 amplitude. Built with integer arithmetic only,
 // so the sounds come out identical with every compiler and maths library.
 constexpr int kSineBits = 12;
@@ -18,8 +17,8 @@ constexpr int kSineSize = 1 << kSineBits;
 constexpr int kQuarter = kSineSize / 4;
 
 std::array<std::int32_t, kSineSize> MakeSineTable() {
-    constexpr std::int64_t kOne = std::int64_t{1} << 30;         // Q30
-    constexpr std::int64_t kHalfPi = 1686629713;                 // pi/2 in Q30
+    constexpr std::int64_t kOne = std::int64_t{1} << 30;  // Q30
+    constexpr std::int64_t kHalfPi = 1686629713;          // pi/2 in Q30
     std::array<std::int32_t, kQuarter + 1> quarter{};
     for (int i = 0; i <= kQuarter; ++i) {
         const std::int64_t x = kHalfPi * i / kQuarter;
@@ -39,10 +38,18 @@ std::array<std::int32_t, kSineSize> MakeSineTable() {
         const int j = i % kQuarter;
         std::int32_t v = 0;
         switch (i / kQuarter) {
-            case 0: v = quarter[static_cast<std::size_t>(j)]; break;
-            case 1: v = quarter[static_cast<std::size_t>(kQuarter - j)]; break;
-            case 2: v = -quarter[static_cast<std::size_t>(j)]; break;
-            default: v = -quarter[static_cast<std::size_t>(kQuarter - j)]; break;
+        case 0:
+            v = quarter[static_cast<std::size_t>(j)];
+            break;
+        case 1:
+            v = quarter[static_cast<std::size_t>(kQuarter - j)];
+            break;
+        case 2:
+            v = -quarter[static_cast<std::size_t>(j)];
+            break;
+        default:
+            v = -quarter[static_cast<std::size_t>(kQuarter - j)];
+            break;
         }
         table[static_cast<std::size_t>(i)] = v;
     }
@@ -51,9 +58,9 @@ std::array<std::int32_t, kSineSize> MakeSineTable() {
 
 // One partial of the bell timbre, relative to the note it belongs to.
 struct Partial {
-    std::uint32_t ratio;     // frequency ratio, in thousandths
-    std::int64_t amp;        // amplitude, in thousandths
-    std::uint32_t decay;     // half-life, in thousandths of the note's half-life
+    std::uint32_t ratio;  // frequency ratio, in thousandths
+    std::int64_t amp;     // amplitude, in thousandths
+    std::uint32_t decay;  // half-life, in thousandths of the note's half-life
 };
 
 // A slightly stretched fourth partial gives the tone its bell-like shimmer.
@@ -67,25 +74,23 @@ constexpr std::array<Partial, 4> kBell = {{
 struct Note {
     std::uint32_t startMs;
     std::uint32_t freqCentiHz;
-    std::int64_t level;       // thousandths
+    std::int64_t level;  // thousandths
     std::uint32_t halfLifeMs;
 };
 
 struct SoundPlan {
     std::uint32_t rate;
     std::uint32_t samples;
-    std::uint32_t attackMs;   // per-note onset ramp
+    std::uint32_t attackMs;  // per-note onset ramp
     std::uint32_t fadeInMs;
     std::uint32_t fadeOutMs;
-    std::int64_t peak;        // largest excursion from 128 in the output
+    std::int64_t peak;  // largest excursion from 128 in the output
     const Note* notes;
     std::size_t noteCount;
 };
 
 // Rounded division for a positive divisor, symmetric around zero.
-std::int64_t DivRound(std::int64_t a, std::int64_t b) {
-    return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
-}
+std::int64_t DivRound(std::int64_t a, std::int64_t b) { return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b); }
 
 // Exponential decay amp * 2^(-t/h), with straight segments between the halvings.
 std::int64_t Decay(std::int64_t amp, std::uint64_t t, std::uint64_t h) {
@@ -107,10 +112,8 @@ std::vector<std::uint8_t> Synthesize(const SoundPlan& plan) {
         const std::uint64_t attack = plan.attackMs * rate / 1000;
         for (const Partial& p : kBell) {
             // Phase step per sample as a fraction of a turn, 32-bit fixed point.
-            const std::uint64_t step =
-                (std::uint64_t{note.freqCentiHz} * p.ratio << 32) / (100000 * rate);
-            const std::uint64_t halfLife =
-                std::uint64_t{note.halfLifeMs} * p.decay * rate / 1000000;
+            const std::uint64_t step = (std::uint64_t{note.freqCentiHz} * p.ratio << 32) / (100000 * rate);
+            const std::uint64_t halfLife = std::uint64_t{note.halfLifeMs} * p.decay * rate / 1000000;
             const std::int64_t amp = note.level * p.amp;  // up to 1e6
             for (std::uint64_t i = start; i < plan.samples; ++i) {
                 const std::uint64_t t = i - start;
@@ -158,12 +161,12 @@ Bytes MakeWav(std::uint32_t rate, const std::vector<std::uint8_t>& pcm) {
     PutTag(out, "WAVE");
     PutTag(out, "fmt ");
     Put32(out, 16);
-    Put16(out, 1);      // PCM
-    Put16(out, 1);      // mono
+    Put16(out, 1);  // PCM
+    Put16(out, 1);  // mono
     Put32(out, rate);
-    Put32(out, rate);   // bytes per second
-    Put16(out, 1);      // block align
-    Put16(out, 8);      // bits per sample
+    Put32(out, rate);  // bytes per second
+    Put16(out, 1);     // block align
+    Put16(out, 8);     // bits per sample
     PutTag(out, "data");
     Put32(out, dataSize);
     out.insert(out.end(), pcm.begin(), pcm.end());

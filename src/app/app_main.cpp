@@ -32,8 +32,7 @@ int AppMain(int argc, const char* const* argv) {
     const ParseResult parsed = ParseOptions(argc, argv, options);
     if (parsed.outcome == ParseOutcome::ShowAbout) return ShowAboutBox(module);
     if (parsed.outcome == ParseOutcome::CommandLineError) {
-        ShowAlert(nullptr, MB_OK | MB_ICONEXCLAMATION, "TAVRISK", "Command Line Error !\n%s",
-                  parsed.badArgument);
+        ShowAlert(nullptr, MB_OK | MB_ICONEXCLAMATION, "TAVRISK", "Command Line Error !\n%s", parsed.badArgument);
         return ShowAboutBox(module);
     }
 

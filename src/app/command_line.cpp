@@ -21,8 +21,7 @@ std::size_t SkipProgramName(std::string_view line) {
 // Writes into the caller's spans while they have room and counts regardless.
 class Output {
 public:
-    Output(std::span<char> text, std::span<const char*> arguments)
-        : text_(text), arguments_(arguments) {}
+    Output(std::span<char> text, std::span<const char*> arguments) : text_(text), arguments_(arguments) {}
 
     void BeginArgument() {
         if (counts_.arguments < arguments_.size() && counts_.textBytes < text_.size())
@@ -44,8 +43,7 @@ private:
 
 }  // namespace
 
-SplitCounts SplitCommandLine(std::string_view line, std::span<char> text,
-                             std::span<const char*> arguments) {
+SplitCounts SplitCommandLine(std::string_view line, std::span<char> text, std::span<const char*> arguments) {
     Output out(text, arguments);
     std::size_t i = SkipProgramName(line);
     while (i < line.size() && IsWhiteSpace(line[i])) ++i;

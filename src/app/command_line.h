@@ -19,7 +19,6 @@ struct SplitCounts {
 // those of the whole line, so a first call with empty spans measures it.
 // A line of n characters never needs more than n + 1 bytes of text or n
 // argument slots.
-SplitCounts SplitCommandLine(std::string_view line, std::span<char> text,
-                             std::span<const char*> arguments);
+SplitCounts SplitCommandLine(std::string_view line, std::span<char> text, std::span<const char*> arguments);
 
 }  // namespace tavrisk

@@ -34,8 +34,8 @@ Confirmation ConfirmCleanup(std::int32_t cleanMode) {
     return {answer != IDNO, answered};  // no box at all (0) counts as Yes
 }
 
-void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYSTATUSEX& status,
-               const char* logPath, DWORD stopwatchStart, HMODULE module) {
+void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYSTATUSEX& status, const char* logPath,
+               DWORD stopwatchStart, HMODULE module) {
     switch (options.promptMode) {
     case PromptMode::AskAndReport:
         Sleep(kPausePerCleanModeMs * static_cast<DWORD>(options.cleanMode));

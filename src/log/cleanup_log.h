@@ -15,7 +15,7 @@ bool BuildLogPath(HMODULE module, char (&path)[MAX_PATH]);
 // True only when the record, and any header, was written whole. False when the
 // file could not be opened or a write failed; the file is then as it was before
 // the call (one that this call created is removed).
-bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes,
-                     std::uint64_t availPhys, std::uint64_t totalPhys);
+bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes, std::uint64_t availPhys,
+                      std::uint64_t totalPhys);
 
 }  // namespace tavrisk

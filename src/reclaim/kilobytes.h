@@ -14,8 +14,7 @@ struct KilobyteFigures {
 
 // The byte counts stay 64-bit so machines with more than 4 GB read true; a
 // kilobyte value too large for its 32-bit field is held at the field's maximum.
-constexpr KilobyteFigures ToKilobytes(std::int64_t freedBytes, std::uint64_t availPhys,
-                                      std::uint64_t totalPhys) {
+constexpr KilobyteFigures ToKilobytes(std::int64_t freedBytes, std::uint64_t availPhys, std::uint64_t totalPhys) {
     constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::uint64_t kUMax = std::numeric_limits<std::uint32_t>::max();

@@ -30,13 +30,9 @@ BOOL kernel32::SetFileInformationByHandle(HANDLE file, int informationClass, voi
                                 information, bytes);
 }
 
-LPSTR user32::CharLowerA(LPSTR text) {
-    return CallSystem<decltype(&::CharLowerA)>(kUser32, "CharLowerA", text, text);
-}
+LPSTR user32::CharLowerA(LPSTR text) { return CallSystem<decltype(&::CharLowerA)>(kUser32, "CharLowerA", text, text); }
 
-LPSTR user32::CharUpperA(LPSTR text) {
-    return CallSystem<decltype(&::CharUpperA)>(kUser32, "CharUpperA", text, text);
-}
+LPSTR user32::CharUpperA(LPSTR text) { return CallSystem<decltype(&::CharUpperA)>(kUser32, "CharUpperA", text, text); }
 
 DWORD user32::CharUpperBuffA(LPSTR text, DWORD length) {
     return CallSystem<decltype(&::CharUpperBuffA)>(kUser32, "CharUpperBuffA", DWORD{0}, text, length);
@@ -79,8 +75,8 @@ BOOL user32::SetDlgItemTextA(HWND dialog, int id, LPCSTR text) {
 }
 
 BOOL user32::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags) {
-    return CallSystem<decltype(&::SetWindowPos)>(kUser32, "SetWindowPos", BOOL{FALSE}, window, insertAfter, x, y,
-                                                 width, height, flags);
+    return CallSystem<decltype(&::SetWindowPos)>(kUser32, "SetWindowPos", BOOL{FALSE}, window, insertAfter, x, y, width,
+                                                 height, flags);
 }
 
 DWORD user32::WaitForInputIdle(HANDLE process, DWORD milliseconds) {
@@ -105,10 +101,9 @@ int gdi32::GetDeviceCaps(HDC dc, int index) {
     return CallSystem<decltype(&::GetDeviceCaps)>(kGdi32, "GetDeviceCaps", 0, dc, index);
 }
 
-HINSTANCE shell32::ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
-                                 INT show) {
-    return CallSystem<decltype(&::ShellExecuteA)>(kShell32, "ShellExecuteA", HINSTANCE{}, owner, verb, file,
-                                                  parameters, directory, show);
+HINSTANCE shell32::ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show) {
+    return CallSystem<decltype(&::ShellExecuteA)>(kShell32, "ShellExecuteA", HINSTANCE{}, owner, verb, file, parameters,
+                                                  directory, show);
 }
 
 BOOL winmm::sndPlaySoundA(LPCSTR sound, UINT flags) {

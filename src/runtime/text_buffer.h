@@ -34,7 +34,8 @@ public:
     // 32-bit on purpose: 64-bit division would pull in the compiler's helpers.
     TextBuffer& AppendSigned(std::int32_t value, int width = 0, char fill = ' ') {
         const bool negative = value < 0;
-        const std::uint32_t magnitude = negative ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+        const std::uint32_t magnitude =
+            negative ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
         return AppendNumber(negative, magnitude, width, fill);
     }
     TextBuffer& AppendUnsigned(std::uint32_t value, int width = 0, char fill = ' ') {

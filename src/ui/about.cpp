@@ -39,7 +39,7 @@ INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance) {
 
     char about[512] = {};
     tavrisk::user32::wsprintfA(about, kAboutFormat, TAVRISK_VERSION_MAJOR, TAVRISK_VERSION_MINOR, TAVRISK_VERSION_BUILD,
-              TAVRISK_NOTICE_YEAR);
+                               TAVRISK_NOTICE_YEAR);
     tavrisk::user32::SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, about);
     tavrisk::user32::SetDlgItemTextA(dialog, IDC_ABOUT_USAGE, kUsageText);
     return TRUE;
@@ -57,12 +57,12 @@ INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
 
 extern "C" INT_PTR CALLBACK HelpDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            return OnInitDialog(dialog, reinterpret_cast<HINSTANCE>(lParam));
-        case WM_COMMAND:
-            return OnCommand(dialog, wParam);
-        default:
-            return FALSE;
+    case WM_INITDIALOG:
+        return OnInitDialog(dialog, reinterpret_cast<HINSTANCE>(lParam));
+    case WM_COMMAND:
+        return OnCommand(dialog, wParam);
+    default:
+        return FALSE;
     }
 }
 
@@ -74,7 +74,7 @@ int ShowAboutBox(HINSTANCE instance) {
     // with a null handle looks its icon up among the system's icons only.
     if (!instance) instance = GetModuleHandleA(nullptr);
     return static_cast<int>(user32::DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, HelpDlgProc,
-                                            reinterpret_cast<LPARAM>(instance)));
+                                                    reinterpret_cast<LPARAM>(instance)));
 }
 
 }  // namespace tavrisk

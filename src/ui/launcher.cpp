@@ -26,8 +26,8 @@ int StartCommandLine(const char* target, const char* directory, int showCommand)
 
     // Owns both handles from the call's return on: the process's is closed first, then the thread's.
     UniqueProcessInformation process;
-    const BOOL created = CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
-                                        process.out());
+    const BOOL created =
+        CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, process.out());
     if (!created) return 0;
     // A program without a message queue (a console program) releases us at once.
     user32::WaitForInputIdle(process.get().hProcess, INFINITE);
@@ -44,7 +44,8 @@ INT_PTR ShellOpen(HWND owner, const char* target, const char* directory, int sho
 int LaunchProgram(HWND owner, const char* target, const char* directory, int showCommand) {
     // The shell cannot open a file name of MAX_PATH characters or more, and some
     // shells fault on much longer ones: such a target can only be a command line.
-    if (!ShellCanTake(static_cast<std::size_t>(lstrlenA(target)))) return StartCommandLine(target, directory, showCommand);
+    if (!ShellCanTake(static_cast<std::size_t>(lstrlenA(target))))
+        return StartCommandLine(target, directory, showCommand);
 
     const LaunchAction action = DecideLaunch(ShellOpen(owner, target, directory, showCommand));
     if (action == LaunchAction::Opened) return 1;

@@ -150,8 +150,8 @@ TEST(Assets, IconHasFourImagesWithMatchingMasks) {
         for (std::size_t y = 0; y < w.size; ++y)
             for (std::size_t x = 0; x < w.size; ++x) {
                 const bool t = (b[mask + y * andRow + x / 8] >> (7 - x % 8)) & 1;
-                const std::uint8_t p = w.bpp == 8 ? b[pixels + y * xorRow + x]
-                                                  : (b[pixels + y * xorRow + x / 2] >> (x % 2 ? 0 : 4)) & 15;
+                const std::uint8_t p =
+                    w.bpp == 8 ? b[pixels + y * xorRow + x] : (b[pixels + y * xorRow + x / 2] >> (x % 2 ? 0 : 4)) & 15;
                 if (t) {
                     EXPECT_EQ(p, 0) << "pixel " << x << "," << y;
                 }

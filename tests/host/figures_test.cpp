@@ -7,7 +7,7 @@
 namespace {
 
 TEST(ReclaimRequestSize, FollowsTheTableAndFallsBackTo32MB) {
-    const std::uint32_t expected[] = {25165824, 41943040, 62914560, 83886080, 109051904,
+    const std::uint32_t expected[] = {25165824,  41943040,  62914560,  83886080,  109051904,
                                       134217728, 167772160, 201326592, 234881024, 267386880};
     for (std::uint32_t mode = 0; mode < 10; ++mode) EXPECT_EQ(tavrisk::ReclaimRequestSize(mode), expected[mode]);
     EXPECT_EQ(tavrisk::ReclaimRequestSize(10), 33554432u);

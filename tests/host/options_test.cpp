@@ -29,10 +29,21 @@ TEST(ParseOptionNumber, ReadsSignDigitsAndStopsAtTheRest) {
         const char* text;
         std::int32_t value;
     } rows[] = {
-        {"", 0},         {"abc", 0},        {"7x", 7},        {" 4", 4},
-        {"\t\n\v\f\r 5", 5}, {"+3", 3},     {"-1", -1},       {"--1", 0},
-        {"+", 0},        {"- 1", 0},        {"12 34", 12},    {"4294967297", 1},
-        {"2147483648", INT32_MIN},          {"4294967295", -1}, {"-2147483648", INT32_MIN},
+        {"", 0},
+        {"abc", 0},
+        {"7x", 7},
+        {" 4", 4},
+        {"\t\n\v\f\r 5", 5},
+        {"+3", 3},
+        {"-1", -1},
+        {"--1", 0},
+        {"+", 0},
+        {"- 1", 0},
+        {"12 34", 12},
+        {"4294967297", 1},
+        {"2147483648", INT32_MIN},
+        {"4294967295", -1},
+        {"-2147483648", INT32_MIN},
         {"99999999999999999999", static_cast<std::int32_t>(1661992959u)},
     };
     for (const auto& row : rows) {
@@ -88,8 +99,13 @@ TEST(ParseOptions, ReadsTheMemoryLoadThresholdLikeTheOtherNumbers) {
         std::vector<const char*> args;
         std::int32_t threshold;
     } rows[] = {
-        {{"t=50"}, 50},          {{"T=75"}, 75},         {{"t=80x"}, 80},  {{"t=abc"}, 0},
-        {{"t=-5"}, -5},          {{"t=30", "t=60"}, 60}, {{"t=40", "t5", "tx=1", "threshold=9"}, 40},
+        {{"t=50"}, 50},
+        {{"T=75"}, 75},
+        {{"t=80x"}, 80},
+        {{"t=abc"}, 0},
+        {{"t=-5"}, -5},
+        {{"t=30", "t=60"}, 60},
+        {{"t=40", "t5", "tx=1", "threshold=9"}, 40},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.back());
@@ -105,11 +121,10 @@ TEST(ShouldClean, OnlyALoadBelowAPositiveThresholdSkipsTheCleanup) {
         std::optional<std::uint32_t> load;
         bool clean;
     } rows[] = {
-        {50, 49, false}, {50, 50, true},  {50, 51, true},  {50, 0, false},
-        {1, 0, false},   {1, 1, true},    {100, 99, false}, {100, 100, true},
-        {101, 100, false}, {INT32_MAX, 100, false},
-        {0, 0, true},    {-1, 0, true},   {INT32_MIN, 0, true},
-        {50, std::nullopt, true},  // the load could not be read
+        {50, 49, false}, {50, 50, true},   {50, 51, true},       {50, 0, false},           {1, 0, false},
+        {1, 1, true},    {100, 99, false}, {100, 100, true},     {101, 100, false},        {INT32_MAX, 100, false},
+        {0, 0, true},    {-1, 0, true},    {INT32_MIN, 0, true}, {50, std::nullopt, true},  // the load could not be
+                                                                                            // read
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "t=" << row.threshold << ", load " << (row.load ? int(*row.load) : -1));

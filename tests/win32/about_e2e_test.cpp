@@ -34,7 +34,8 @@ bool RenameResourceType(std::string& image, WORD from, WORD to) {
     const size_t fileHeader = nt + 4;
     const size_t optionalHeader = fileHeader + sizeof(IMAGE_FILE_HEADER);
     const DWORD resourceRva = read(optionalHeader + offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory) +
-                                       IMAGE_DIRECTORY_ENTRY_RESOURCE * sizeof(IMAGE_DATA_DIRECTORY), 4);
+                                       IMAGE_DIRECTORY_ENTRY_RESOURCE * sizeof(IMAGE_DATA_DIRECTORY),
+                                   4);
     const size_t sections = optionalHeader + read(fileHeader + offsetof(IMAGE_FILE_HEADER, SizeOfOptionalHeader), 2);
     const DWORD sectionCount = read(fileHeader + offsetof(IMAGE_FILE_HEADER, NumberOfSections), 2);
     for (DWORD index = 0; index < sectionCount; ++index) {
@@ -86,21 +87,11 @@ TEST(AboutBox, OpensCentredOnTheScreenWithItsTextsIconAndFocusOnOk) {
     EXPECT_EQ(lineEnds, 3) << about;
 
     EXPECT_EQ(BoxText(box, IDC_ABOUT_USAGE),
-              Lines({"Usage:",
-                     "  TAVRISK [options]",
-                     "",
-                     "Options:",
-                     "    Generate a Log-File:",
-                     "        /log",
-                     "    Clean method:",
-                     "        v=[ 0 | 1 | 2 | 3 | 4 | 5 | 6 | 7 | 8 | 9 ]   -   (quiet to strong)",
-                     "    Prompt:",
-                     "        p=[ 0 | 1 | 2 ]   -   (default p=0)",
-                     "    Execute a program after cleanup:",
-                     "        r=\"program name\"   -   (quote delimited path)",
-                     "",
-                     "Example:",
-                     "    TAVRISK p=1 v=5 r=\"C:\\QVT\\Dravenholt.exe\""}));
+              Lines({"Usage:", "  TAVRISK [options]", "", "Options:", "    Generate a Log-File:", "        /log",
+                     "    Clean method:", "        v=[ 0 | 1 | 2 | 3 | 4 | 5 | 6 | 7 | 8 | 9 ]   -   (quiet to strong)",
+                     "    Prompt:", "        p=[ 0 | 1 | 2 ]   -   (default p=0)",
+                     "    Execute a program after cleanup:", "        r=\"program name\"   -   (quote delimited path)",
+                     "", "Example:", "    TAVRISK p=1 v=5 r=\"C:\\QVT\\Dravenholt.exe\""}));
 
     // The icon control is the second child, after the frame.
     HWND icon = GetWindow(GetWindow(box, GW_CHILD), GW_HWNDNEXT);
@@ -118,8 +109,7 @@ TEST(AboutBox, OkAndEnterGiveOneEscapeAndTheCloseBoxGiveTwo) {
         const char* how;
         DWORD exitCode;
     } rows[] = {
-        {"", "OK", 1},           {"/?x", "Enter", 1},       {"-?", "Escape", 2},
-        {"   ", "WM_CLOSE", 2},  {"/?", "SC_CLOSE", 2},
+        {"", "OK", 1}, {"/?x", "Enter", 1}, {"-?", "Escape", 2}, {"   ", "WM_CLOSE", 2}, {"/?", "SC_CLOSE", 2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "'" << row.arguments << "', " << row.how);

@@ -107,10 +107,8 @@ TEST(AboutResources, DialogIsAStandardTemplateWithItsFiveControlsInOrder) {
         const char* windowClass;  // #128 button, #130 static
         const char* text;
     } controls[] = {
-        {0x50000012, 6, 6, 216, 180, 0xFFFF, "#130", ""},
-        {0x50000003, 14, 16, 20, 20, 0xFFFF, "#130", "#1"},
-        {0x50000000, 44, 14, 170, 30, 10001, "#130", ""},
-        {0x50000000, 14, 52, 200, 130, 10002, "#130", ""},
+        {0x50000012, 6, 6, 216, 180, 0xFFFF, "#130", ""}, {0x50000003, 14, 16, 20, 20, 0xFFFF, "#130", "#1"},
+        {0x50000000, 44, 14, 170, 30, 10001, "#130", ""}, {0x50000000, 14, 52, 200, 130, 10002, "#130", ""},
         {0x50010301, 85, 196, 50, 14, 1, "#128", "OK"},
     };
     for (const auto& expected : controls) {
@@ -240,9 +238,9 @@ std::string Narrow(const WCHAR* text) {
 bool ParseXml(const std::string& xml, std::vector<XmlElement>& elements, std::string& error) {
     using Create = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
     HMODULE library = LoadLibraryA("xmllite.dll");
-    const auto create = library ? reinterpret_cast<Create>(reinterpret_cast<void*>(
-                                      GetProcAddress(library, "CreateXmlReader")))
-                                : nullptr;
+    const auto create =
+        library ? reinterpret_cast<Create>(reinterpret_cast<void*>(GetProcAddress(library, "CreateXmlReader")))
+                : nullptr;
     if (!create) return error = "no XmlLite", false;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, xml.size());
     std::memcpy(GlobalLock(memory), xml.data(), xml.size());

@@ -80,11 +80,8 @@ TEST(ShowAlert, ChoosesTheCaption) {
         const char* caption;
         const char* shown;
     } rows[] = {
-        {nullptr, "", "Alert Box..."},
-        {nullptr, nullptr, "Alert Box..."},
-        {owner, "", "TavriskTestOwner"},
-        {owner, nullptr, "TavriskTestOwner"},
-        {owner, "Given", "Given"},
+        {nullptr, "", "Alert Box..."},        {nullptr, nullptr, "Alert Box..."}, {owner, "", "TavriskTestOwner"},
+        {owner, nullptr, "TavriskTestOwner"}, {owner, "Given", "Given"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.shown);

@@ -19,9 +19,7 @@ SIZE_T PeakWorkingSet(HANDLE process) {
     return counters.PeakWorkingSetSize;
 }
 
-Child StartTavrisk(const std::string& arguments) {
-    return Child(TavriskExe(), "tavrisk " + arguments);
-}
+Child StartTavrisk(const std::string& arguments) { return Child(TavriskExe(), "tavrisk " + arguments); }
 
 // The about box that ends runs without a cleanup, closed with OK. Returns the
 // program's peak working set while the box was open (0 when there was no box).
@@ -50,11 +48,7 @@ TEST(CommandLine, UnknownArgumentShowsTheErrorThenTheAboutBoxAndCleansNothing) {
         const char* arguments;
         const char* shown;
     } rows[] = {
-        {"x=1", "x=1"},
-        {"v=3 x /?", "x"},
-        {"\"\" v=1", ""},
-        {"+v=1", "+v=1"},
-        {"\"a b\"", "a b"},
+        {"x=1", "x=1"}, {"v=3 x /?", "x"}, {"\"\" v=1", ""}, {"+v=1", "+v=1"}, {"\"a b\"", "a b"},
     };
     const SIZE_T control = AboutBoxOnlyPeak();
     for (const auto& row : rows) {

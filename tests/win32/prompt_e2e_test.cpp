@@ -51,9 +51,11 @@ struct ReportFigures {
 ReportFigures ReadReport(const std::string& text) {
     ReportFigures figures;
     char timeText[32] = "";
-    EXPECT_EQ(std::sscanf(text.c_str(), "Physical memory freed:  %ld KB\r\nPhysical memory in use:  %lu/%lu KB   \r\nTime spent:  %31s",
-                          &figures.freed, &figures.inUse, &figures.total, timeText),
-              4)
+    EXPECT_EQ(
+        std::sscanf(text.c_str(),
+                    "Physical memory freed:  %ld KB\r\nPhysical memory in use:  %lu/%lu KB   \r\nTime spent:  %31s",
+                    &figures.freed, &figures.inUse, &figures.total, timeText),
+        4)
         << text;
     std::string digits;
     for (char c : std::string(timeText)) {
@@ -62,7 +64,8 @@ ReportFigures ReadReport(const std::string& text) {
     figures.milliseconds = std::atol(digits.c_str());
     char expected[512];
     std::snprintf(expected, sizeof expected,
-                  "Physical memory freed:  %ld KB\r\nPhysical memory in use:  %lu/%lu KB   \r\nTime spent:  %s milliseconds.\r\n\r\nTavrisk version 1.4.51\r\n",
+                  "Physical memory freed:  %ld KB\r\nPhysical memory in use:  %lu/%lu KB   \r\nTime spent:  %s "
+                  "milliseconds.\r\n\r\nTavrisk version 1.4.51\r\n",
                   figures.freed, figures.inUse, figures.total, timeText);
     EXPECT_EQ(text.substr(0, std::string(expected).size()), expected);
     const std::string notice = text.substr(std::min(text.size(), std::string(expected).size()));
@@ -251,8 +254,8 @@ TEST(PromptModes, FourWithoutAViewerShowsTheLaunchersAlert) {
     Child child = run.Start("p=4 /log v=0");
     HWND alert = WaitForBox(child.pid(), "Execute Process");
     ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(BoxText(alert), "Unable to execute :\n\"" + run.Log() +
-                                  "\"\nFile association not found, incomplete or invalid...   ");
+    EXPECT_EQ(BoxText(alert),
+              "Unable to execute :\n\"" + run.Log() + "\"\nFile association not found, incomplete or invalid...   ");
     PressButton(alert, IDOK);
     EXPECT_EQ(child.Wait(), 0u);
 }

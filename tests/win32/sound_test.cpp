@@ -1,7 +1,6 @@
 // PlaySoundResource against the built executable's own sound resources, observed through the sound seam.
 #include <gtest/gtest.h>
 
-
 #include <cstdio>
 
 #include "child.h"

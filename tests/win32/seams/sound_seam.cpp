@@ -31,8 +31,8 @@ int PlayWaveImage(const void* image, UINT flags) {
     std::memcpy(&riffSize, bytes + 4, 4);
     const unsigned long size = riffSize + 8;
     if (FILE* out = std::fopen(path, "ab")) {
-        std::fprintf(out, "sound flags=0x%02X size=%lu fnv=%08lX result=%d\n", flags, size,
-                     Fingerprint(bytes, size), result);
+        std::fprintf(out, "sound flags=0x%02X size=%lu fnv=%08lX result=%d\n", flags, size, Fingerprint(bytes, size),
+                     result);
         std::fclose(out);
     }
     return result;

@@ -47,9 +47,7 @@ Child::~Child() {
     if (info_.hThread) CloseHandle(info_.hThread);
 }
 
-bool Child::Running() const {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool Child::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 DWORD Child::Wait(DWORD timeoutMs) {
     if (!info_.hProcess) return 0xDEADBEEF;
@@ -85,8 +83,8 @@ std::string GuiHelperExe() { return HelperExe("gui_helper.exe"); }
 std::string ConsoleHelperExe() { return HelperExe("console_helper.exe"); }
 
 Sandbox::Sandbox(const std::string& name, const std::string& exeName, const std::string& source) {
-    dir = WinPath(std::string(TAVRISK_TEST_TMP_DIR) + "/" + name + "-" + std::to_string(GetCurrentProcessId()) +
-                  "-" + std::to_string(GetTickCount()));
+    dir = WinPath(std::string(TAVRISK_TEST_TMP_DIR) + "/" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  std::to_string(GetTickCount()));
     // The folder may hold files of an earlier run with the same name.
     CreateDirectoryA(WinPath(TAVRISK_TEST_TMP_DIR).c_str(), nullptr);
     CreateDirectoryA(dir.c_str(), nullptr);
@@ -108,8 +106,8 @@ std::string MakeFolderOfLength(const std::string& base, std::size_t length) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
     char buffer[4096];

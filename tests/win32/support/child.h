@@ -35,15 +35,15 @@ private:
 // Ids of the processes whose parent is `parentPid`, running or not, as long as the system still lists them.
 std::vector<DWORD> ProcessesStartedBy(DWORD parentPid);
 
-std::string TavriskExe();       // Windows path of the built tavrisk.exe
-std::string SoundSeamExe();     // the same program, its PlayWaveImage swapped for the sound seam
+std::string TavriskExe();    // Windows path of the built tavrisk.exe
+std::string SoundSeamExe();  // the same program, its PlayWaveImage swapped for the sound seam
 
 // A fresh folder for one test, holding a copy of tavrisk.exe (the log goes beside it).
 struct Sandbox {
     explicit Sandbox(const std::string& name, const std::string& exeName = "tavrisk.exe",
                      const std::string& source = TavriskExe());
-    std::string dir;      // Windows path of the folder
-    std::string exe;      // Windows path of the copy
+    std::string dir;  // Windows path of the folder
+    std::string exe;  // Windows path of the copy
     std::string Path(const std::string& file) const { return dir + "\\" + file; }
 };
 
@@ -51,9 +51,9 @@ struct Sandbox {
 // long (or as far as the system lets it go), past MAX_PATH too; returns the deepest one.
 std::string MakeFolderOfLength(const std::string& base, std::size_t length);
 
-std::string HelperExe(const char* name);  // a test helper program built beside the tests
-std::string GuiHelperExe();      // GUI: records, shows a window, exits by itself after ~2 s
-std::string ConsoleHelperExe();  // console: records, sleeps 8 s
+std::string HelperExe(const char* name);         // a test helper program built beside the tests
+std::string GuiHelperExe();                      // GUI: records, shows a window, exits by itself after ~2 s
+std::string ConsoleHelperExe();                  // console: records, sleeps 8 s
 std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
 bool FileExists(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);  // any length of path

@@ -9,8 +9,8 @@ namespace {
 
 bool SetDefaultValue(const std::string& key, const std::string& value) {
     HKEY handle = nullptr;
-    const LONG created = RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                         &handle, nullptr);
+    const LONG created =
+        RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
     EXPECT_EQ(created, ERROR_SUCCESS) << "cannot create HKEY_CLASSES_ROOT\\" << key;
     if (created != ERROR_SUCCESS) return false;
     const LONG set = RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),

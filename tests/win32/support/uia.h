@@ -21,7 +21,7 @@ bool HasWindowOfClass(DWORD pid, const char* windowClass);
 std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text control
 std::string WindowText(HWND window);
 bool HasButton(HWND box, int id);
-void PressButton(HWND box, int id);  // as if the button were clicked
+void PressButton(HWND box, int id);              // as if the button were clicked
 void PostCommand(HWND box, WORD id, WORD code);  // a WM_COMMAND with any notification code
 // The window that has the keyboard focus in the box's thread (null if none).
 HWND FocusedWindow(HWND box);
