@@ -31,7 +31,10 @@ Confirmation ConfirmCleanup(std::int32_t cleanMode) {
     const int answer = ShowAlert(nullptr, MB_YESNO | MB_ICONINFORMATION, "TAVRISK", kConfirmFormat, cleanMode);
     // Read as soon as the box closes: the time the user takes is not reported.
     const DWORD answered = GetTickCount();
-    return {answer != IDNO, answered};  // no box at all (0) counts as Yes
+    // No stops the run, and so does a question dismissed with Escape or the close
+    // box (IDCANCEL; some systems allow that on a Yes/No box): only a real Yes, or
+    // no box at all (0), goes on to a real-time pass.
+    return {answer != IDNO && answer != IDCANCEL, answered};
 }
 
 void FinishRun(const RunOptions& options, std::int64_t freedBytes, const MEMORYSTATUSEX& status, const char* logPath,

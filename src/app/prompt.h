@@ -10,7 +10,7 @@
 namespace tavrisk {
 
 struct Confirmation {
-    bool goOn = true;          // false only when the user answered No
+    bool goOn = true;          // false when the user answered No or dismissed the question
     DWORD stopwatchStart = 0;  // tick count when the question was answered
 };
 

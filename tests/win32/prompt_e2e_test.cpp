@@ -74,18 +74,28 @@ ReportFigures ReadReport(const std::string& text) {
     return figures;
 }
 
-TEST(PromptMode1, NoEndsTheRunBeforeAnythingIsDone) {
-    TestRun run("prompt-no");
-    Child child = run.Start("p=1 v=12 /log r=\"" + GuiHelperExe() + "\"");
-    HWND question = WaitForBox(child.pid(), "TAVRISK");
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(BoxText(question), kQuestion + "9");
-    EXPECT_TRUE(HasButton(question, IDYES));
-    EXPECT_TRUE(HasButton(question, IDNO));
-    PressButton(question, IDNO);
-    EXPECT_EQ(child.Wait(), kAnsweredNo);
-    EXPECT_FALSE(FileExists(run.Log()));
-    EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty()) << "a sound or a program after No";
+// No, and a question dismissed without an answer (Escape, the close box, Alt+F4:
+// a Yes/No box answers those with IDCANCEL where the system allows them), end the
+// run before anything is done: only a real Yes starts a real-time pass.
+TEST(PromptMode1, NoOrDismissingEndsTheRunBeforeAnythingIsDone) {
+    for (const char* how : {"No", "Escape", "WM_CLOSE", "SC_CLOSE"}) {
+        SCOPED_TRACE(how);
+        TestRun run("prompt-no");
+        Child child = run.Start("p=1 v=12 /log r=\"" + GuiHelperExe() + "\"");
+        HWND question = WaitForBox(child.pid(), "TAVRISK");
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(BoxText(question), kQuestion + "9");
+        EXPECT_TRUE(HasButton(question, IDYES));
+        EXPECT_TRUE(HasButton(question, IDNO));
+        const std::string answer = how;
+        if (answer == "No") PressButton(question, IDNO);
+        if (answer == "Escape") PressKey(question, VK_ESCAPE);
+        if (answer == "WM_CLOSE") PostMessageA(question, WM_CLOSE, 0, 0);
+        if (answer == "SC_CLOSE") PostMessageA(question, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(child.Wait(), kAnsweredNo);
+        EXPECT_FALSE(FileExists(run.Log()));
+        EXPECT_TRUE(RecordsAfterQuietPeriod(run.record).empty()) << "a sound or a program after " << how;
+    }
 }
 
 TEST(PromptMode1, YesCleansLogsThenReportsWithTheSoundStarted) {
