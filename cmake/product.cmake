@@ -9,6 +9,7 @@ set(TAVRISK_WIN32_SOURCES
     src/log/cleanup_log.cpp
     src/log/log_write.cpp
     src/log/module_path.cpp
+    src/runtime/ansi_case.cpp
     src/ui/alert.cpp
     src/ui/launcher.cpp
     src/ui/about.cpp
@@ -16,6 +17,8 @@ set(TAVRISK_WIN32_SOURCES
     src/ui/sound.cpp
     src/ui/wave_output.cpp
     src/runtime/system_library.cpp
+    src/runtime/library_search.cpp
+    src/runtime/search_path.cpp
     src/runtime/system_calls.cpp
     src/runtime/crt.cpp
 )

@@ -3,6 +3,7 @@
 
 #include "app/app_main.h"
 #include "app/command_line.h"
+#include "runtime/library_search.h"
 
 namespace {
 
@@ -35,5 +36,9 @@ int RunWithArguments() {
 
 // Windows enters a 32-bit program with only 4-byte stack alignment.
 extern "C" __attribute__((force_align_arg_pointer, noreturn)) void __stdcall entry() {
+    // Before anything can load a library: from here on Windows looks for the
+    // libraries it loads by bare name in the system folder alone, never beside
+    // the executable, where a downloaded DLL could be waiting.
+    tavrisk::SearchSystemFolderOnly();
     ExitProcess(static_cast<UINT>(RunWithArguments()));
 }

@@ -1,9 +1,11 @@
-// The cleanup log: placed beside the executable, opened without sharing, appended to.
+// The cleanup log: placed beside the executable, opened without sharing, appended to in one write.
 #include "log/cleanup_log.h"
 
 #include "log/log_text.h"
 #include "log/log_write.h"
 #include "log/module_path.h"
+#include "log/open_retry.h"
+#include "runtime/ansi_case.h"
 #include "runtime/system_calls.h"
 #include "runtime/unique_handle.h"
 
@@ -12,31 +14,26 @@ namespace {
 
 constexpr char kLogFileName[] = "Tavrisk.log";
 
-// Another run may hold the file for the moment of its own write: wait for it
-// rather than lose this record, but never for long.
-constexpr DWORD kSharingRetryMs = 2000;
-constexpr DWORD kSharingPauseMs = 25;
-
 // DELETE access lets a failed first write remove the file through the handle
 // that created it. A folder may allow writing but not deleting: the log is then
-// opened without it, never skipped for it.
+// opened without it, never skipped for it. Another run may hold the file for the
+// moment of its own write: it is waited for rather than this record lost, but
+// never for long (log/open_retry.h).
 HANDLE OpenLog(const char* logPath, DWORD& lastError, bool& canDelete) {
-    DWORD access = GENERIC_WRITE | DELETE;
-    DWORD waited = 0;
-    for (;;) {
-        HANDLE file = CreateFileA(logPath, access, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    const auto open = [&](bool withDelete) {
+        const DWORD access = withDelete ? GENERIC_WRITE | DELETE : GENERIC_WRITE;
+        file = CreateFileA(logPath, access, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
         lastError = GetLastError();
-        if (file == INVALID_HANDLE_VALUE && lastError == ERROR_ACCESS_DENIED && access != GENERIC_WRITE) {
-            access = GENERIC_WRITE;
-            continue;
-        }
-        if (file != INVALID_HANDLE_VALUE || lastError != ERROR_SHARING_VIOLATION || waited >= kSharingRetryMs) {
-            canDelete = access != GENERIC_WRITE;
-            return file;
-        }
-        Sleep(kSharingPauseMs);
-        waited += kSharingPauseMs;
-    }
+        if (file != INVALID_HANDLE_VALUE) return OpenFailure::None;
+        if (lastError == ERROR_SHARING_VIOLATION) return OpenFailure::SharingViolation;
+        if (lastError == ERROR_ACCESS_DENIED) return OpenFailure::AccessDenied;
+        return OpenFailure::Other;
+    };
+    const auto now = [] { return static_cast<std::uint32_t>(GetTickCount()); };
+    const auto pause = [](std::uint32_t ms) { Sleep(ms); };
+    OpenWithRetry(open, now, pause, canDelete);
+    return file;
 }
 
 // Marks the file for deletion when its last handle closes (Vista and later).
@@ -62,13 +59,12 @@ void RollBack(UniqueFile& file, const char* logPath, LARGE_INTEGER end, bool cre
     if (!deleted) DeleteFileA(logPath);
 }
 
-bool WriteHeader(HANDLE file, const char* logPath) {
+// Lines 1 to 6, the first from the log path's file name in upper case.
+std::string_view ComposeHeader(const char* logPath, LogBlock& block) {
     char name[MAX_PATH];
     SplitModulePath(logPath, nullptr, name);
-    user32::CharUpperA(name);
-    LogPiece piece;
-    return WriteLogPiece(file, ComposeLogTitle(name, piece)) && WriteLogPiece(file, kLogColumns) &&
-           WriteLogPiece(file, ComposeLogRule(piece));
+    UpperCaseAnsi(name, lstrlenA(name), MAX_PATH);
+    return ComposeLogHeader(name, block);
 }
 
 LogTime LocalLogTime() {
@@ -97,23 +93,33 @@ bool BuildLogPath(HMODULE module, char (&path)[MAX_PATH]) {
 
 bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes, std::uint64_t availPhys,
                       std::uint64_t totalPhys) {
+    // A file that exists, even an empty one, never gets a header; so a run that
+    // dies between creating the log and writing it leaves a log without one for
+    // good. Everything that can be done before the open is done before it, and
+    // header and record go out in one write: between CreateFile and WriteFile there
+    // is only reading the clock and composing one line, no library load and no
+    // wait. That shrinks the gap to microseconds; it cannot close it, since
+    // OPEN_ALWAYS creates the file before any byte can be written to it.
+    LogBlock block;
+    const std::string_view header = ComposeHeader(logPath, block);
+
     DWORD openError = 0;
     bool canDelete = false;
     UniqueFile file(OpenLog(logPath, openError, canDelete));
     if (!file) return false;
     const bool created = openError != ERROR_ALREADY_EXISTS;
 
+    // The record's time is the moment of writing, after any wait for the file.
+    LogPiece piece;
+    const KilobyteFigures kb = ToKilobytes(freedBytes, availPhys, totalPhys);
+    const std::string_view record = ComposeLogRecord(LocalLogTime(), cleanMode, kb, piece);
+
     // The true end, 64-bit: where a failed write cuts the file back to.
     LARGE_INTEGER end = {};
     LARGE_INTEGER none = {};
     SetFilePointerEx(file.get(), none, &end, created ? FILE_BEGIN : FILE_END);
 
-    bool written = !created || WriteHeader(file.get(), logPath);
-    if (written) {
-        LogPiece piece;
-        const KilobyteFigures kb = ToKilobytes(freedBytes, availPhys, totalPhys);
-        written = WriteLogPiece(file.get(), ComposeLogRecord(LocalLogTime(), cleanMode, kb, piece));
-    }
+    const bool written = WriteLogPiece(file.get(), created ? AppendLogRecord(header, record, block) : record);
     // Never leave half a header or half a record behind.
     if (!written) RollBack(file, logPath, end, created, canDelete);
     return written;

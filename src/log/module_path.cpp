@@ -1,7 +1,7 @@
 // SplitModulePath: the scan stays inside the path, and each copy inside MAX_PATH.
 #include "log/module_path.h"
 
-#include "runtime/system_calls.h"
+#include "runtime/ansi_case.h"
 
 namespace tavrisk {
 
@@ -12,8 +12,8 @@ void SplitModulePath(const char* path, char* folder, char* fileName) {
 
     if (fileName) {
         lstrcpynA(fileName, path + slash + 1, MAX_PATH);
-        user32::CharLowerA(fileName);
-        if (fileName[0] != '\0') user32::CharUpperBuffA(fileName, 1);
+        LowerCaseAnsi(fileName, lstrlenA(fileName), MAX_PATH);
+        UpperCaseAnsi(fileName, 1, MAX_PATH);
     }
     if (folder) {
         char assembled[MAX_PATH];

@@ -1,6 +1,7 @@
 // The late-bound system functions: each call finds its function, or answers as the function does on failure.
 #include "runtime/system_calls.h"
 
+#include "runtime/library_search.h"
 #include "runtime/system_library.h"
 
 namespace tavrisk {
@@ -12,13 +13,20 @@ constexpr char kGdi32[] = "gdi32.dll";
 constexpr char kShell32[] = "shell32.dll";
 constexpr char kWinmm[] = "winmm.dll";
 
+// The window, shell and multimedia libraries make Windows load more libraries by
+// bare name: the search is guarded before any of them is loaded or called.
+FARPROC FindSystemFunction(const char* library, const char* name) {
+    if (library != kKernel32) GuardLibrarySearch();
+    return SystemProcAddress(library, name);
+}
+
 // Calls `name` of system library `library` with `args`, or returns `failure`
 // when either cannot be found. Nothing is cached, so nothing here is state: a
 // lookup costs microseconds, and a run makes few of these calls.
 template <typename Function, typename Result, typename... Args>
 Result CallSystem(const char* library, const char* name, Result failure, Args... args) {
     // FARPROC to the real signature, through void* so the compiler takes the cast as deliberate.
-    const auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcAddress(library, name)));
+    const auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(FindSystemFunction(library, name)));
     return function ? function(args...) : failure;
 }
 
@@ -28,14 +36,6 @@ BOOL kernel32::SetFileInformationByHandle(HANDLE file, int informationClass, voi
     using Function = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
     return CallSystem<Function>(kKernel32, "SetFileInformationByHandle", BOOL{FALSE}, file, informationClass,
                                 information, bytes);
-}
-
-LPSTR user32::CharLowerA(LPSTR text) { return CallSystem<decltype(&::CharLowerA)>(kUser32, "CharLowerA", text, text); }
-
-LPSTR user32::CharUpperA(LPSTR text) { return CallSystem<decltype(&::CharUpperA)>(kUser32, "CharUpperA", text, text); }
-
-DWORD user32::CharUpperBuffA(LPSTR text, DWORD length) {
-    return CallSystem<decltype(&::CharUpperBuffA)>(kUser32, "CharUpperBuffA", DWORD{0}, text, length);
 }
 
 INT_PTR user32::DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC procedure,

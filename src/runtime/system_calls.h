@@ -2,7 +2,8 @@
 // Each is looked up in its library, loaded from the system folder, when it is
 // called; when it cannot be found, the call fails as the function documents
 // failure. A run that shows no box, plays no sound and starts nothing so never
-// loads the window and graphics libraries at all.
+// loads the window and graphics libraries at all. Before any library but kernel32
+// is used, GuardLibrarySearch (runtime/library_search.h) has run.
 #pragma once
 
 #include <windows.h>
@@ -17,9 +18,6 @@ BOOL SetFileInformationByHandle(HANDLE file, int informationClass, void* informa
 }  // namespace kernel32
 
 namespace user32 {
-LPSTR CharLowerA(LPSTR text);  // text unchanged when unavailable
-LPSTR CharUpperA(LPSTR text);  // text unchanged when unavailable
-DWORD CharUpperBuffA(LPSTR text, DWORD length);
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC procedure, LPARAM parameter);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 int GetClassNameA(HWND window, LPSTR name, int size);

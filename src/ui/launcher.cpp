@@ -1,6 +1,7 @@
 // LaunchProgram: the shell's default action first, CreateProcess with the target as a command line after.
 #include "ui/launcher.h"
 
+#include "runtime/library_search.h"
 #include "runtime/system_calls.h"
 #include "runtime/unique_handle.h"
 #include "ui/alert.h"
@@ -42,6 +43,8 @@ INT_PTR ShellOpen(HWND owner, const char* target, const char* directory, int sho
 }  // namespace
 
 int LaunchProgram(HWND owner, const char* target, const char* directory, int showCommand) {
+    // Process creation, too, loads libraries by bare name on some systems.
+    GuardLibrarySearch();
     // The shell cannot open a file name of MAX_PATH characters or more, and some
     // shells fault on much longer ones: such a target can only be a command line.
     if (!ShellCanTake(static_cast<std::size_t>(lstrlenA(target))))

@@ -1,5 +1,5 @@
-// What tavrisk.exe really loads and hands to the multimedia system, as Wine's debug channels report it.
-// Run by with_wine_trace.sh: the channel output of every program started here lands in one file.
+// What tavrisk.exe really loads and hands to the multimedia system, as Wine's debug channels and planted libraries
+// report it. Run by with_wine_trace.sh: the channel output of every program started here lands in one file.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -68,18 +68,79 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-// A winmm.dll left beside the exe, as in a Downloads folder. Windows looks for a
-// library that is not a known DLL in the program's own folder first; Wine does
-// so for winmm in this run, which gives it native-first order. Neither the completion sound
-// nor the about box's opening sound may load it, and both sounds must still
-// reach the real multimedia system with their flags.
-TEST(PlantedLibrary, IsNeverLoadedAndTheRealSoundsAreHandedOver) {
-    Sandbox sandbox("planted");
-    const std::string planted = sandbox.Path("winmm.dll");
-    ASSERT_TRUE(CopyFileA(HelperExe("winmm.dll").c_str(), planted.c_str(), FALSE));
+// The names under which the stand-in library is planted beside the exe.
+const char* const kPlantedNames[] = {"winmm.dll", "uxtheme.dll", "imm32.dll"};
+
+// One run and the boxes it shows, answered in order.
+struct Step {
+    const char* caption;
+    WORD button;
+};
+struct PlantedRun {
+    std::string arguments;
+    std::vector<Step> boxes;
+    DWORD exitCode;
+};
+
+// Waits for the end of `child`, answering the launcher's alert should one show: a
+// test running meanwhile may have given .log files a viewer, or not.
+DWORD WaitAnsweringLaunchAlerts(Child& child) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 20000;) {
+        if (WaitForSingleObject(child.process(), 50) == WAIT_OBJECT_0) break;
+        if (HWND alert = WaitForBox(child.pid(), "Execute Process", 0)) PressButton(alert, IDOK);
+    }
+    return child.Wait(0);
+}
+
+// Libraries left beside the exe, as in a Downloads folder, under names that
+// Windows looks for in the program's own folder first: winmm, which we load
+// ourselves, and uxtheme and imm32, which the system's window and input code
+// loads by bare name for every box. Wine does the same for these in this run,
+// which gives them native-first order. None may ever be loaded, by any kind of
+// run, also where the search cannot be restricted and only the preloads protect
+// the process (the no-search-path build); every run still shows its boxes and
+// ends with its exit code.
+TEST(PlantedLibraries, AreNeverLoadedWhateverTheRunShowsPlaysOrStarts) {
+    for (const std::string& exe : {TavriskExe(), HelperExe("tavrisk_no_search_path.exe")}) {
+        SCOPED_TRACE(exe);
+        Sandbox sandbox("planted", "tavrisk.exe", exe);
+        for (const char* name : kPlantedNames)
+            ASSERT_TRUE(CopyFileA(HelperExe("winmm.dll").c_str(), sandbox.Path(name).c_str(), FALSE));
+        const std::vector<PlantedRun> runs = {
+            {"", {{"TAVRISK - RAM Cleaner", IDOK}}, 1},
+            {"v=0 p=1", {{"TAVRISK", IDYES}, {"TAVRISK", IDOK}}, 0},
+            {"v=0 p=2", {}, 0},
+            // Creates the log, plays the sound and has the shell open the log.
+            {"v=0 p=3 /log", {}, 0},
+            {"v=0 r=\"" + GuiHelperExe() + "\"", {}, 1},
+        };
+        for (const PlantedRun& run : runs) {
+            SCOPED_TRACE(run.arguments);
+            // Not started in the sandbox: a program that r= starts inherits the current
+            // folder, and must not meet the planted libraries there either.
+            Child child(sandbox.exe, "tavrisk " + run.arguments);
+            for (const Step& step : run.boxes) {
+                HWND box = WaitForBox(child.pid(), step.caption);
+                ASSERT_NE(box, nullptr) << step.caption;
+                PressButton(box, step.button);
+                ASSERT_TRUE(WaitGone(box));
+            }
+            EXPECT_EQ(WaitAnsweringLaunchAlerts(child), run.exitCode);
+            for (const char* name : kPlantedNames)
+                EXPECT_FALSE(FileExists(sandbox.Path(name) + ".loaded"))
+                    << "the " << name << " beside the exe was loaded";
+        }
+        EXPECT_EQ(ReadBytes(sandbox.Path("Tavrisk.log")).rfind("TAVRISK.LOG\n", 0), 0u);
+    }
+}
+
+// Both sounds reach the real multimedia system with their flags, through the
+// winmm.dll of the system folder.
+TEST(PlantedLibraries, TheRealSoundsAreHandedOver) {
+    Sandbox sandbox("planted-sound");
+    ASSERT_TRUE(CopyFileA(HelperExe("winmm.dll").c_str(), sandbox.Path("winmm.dll").c_str(), FALSE));
     WineTrace trace("trace+winmm");
     ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
-
     {
         Child child(sandbox.exe, "tavrisk p=2 v=0", sandbox.dir);
         EXPECT_EQ(child.Wait(), 0u);
@@ -97,26 +158,37 @@ TEST(PlantedLibrary, IsNeverLoadedAndTheRealSoundsAreHandedOver) {
         EXPECT_TRUE(AnyLineHas(lines, "MULTIMEDIA_PlaySound") && AnyLineHas(lines, "fdwSound=00000017"))
             << Joined(lines);
     }
-    EXPECT_FALSE(FileExists(planted + ".loaded")) << "the winmm.dll beside the exe was loaded";
+    EXPECT_FALSE(FileExists(sandbox.Path("winmm.dll") + ".loaded"));
 }
 
 // A run that shows no box, plays no sound and starts nothing has no use for the
 // window and graphics libraries, and must not pay for loading them: with or
-// without /log (onto a log that exists, so no header needs upper-casing), and in
-// the prompt modes that do nothing here.
+// without /log, in the prompt modes that do nothing here, and in the run that
+// creates the log, whose header is upper-cased without them.
 TEST(QuietRuns, LoadNeitherUser32NorGdi32) {
-    Sandbox sandbox("quiet");
-    WriteBytes(sandbox.Path("Tavrisk.log"), "");
     WineTrace trace("+loaddll");
     ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
-    for (const char* arguments : {"v=0", "v=0 /log", "v=0 p=3", "v=0 p=4", "v=0 p=0 /log", "v=0 p=9 /log"}) {
-        SCOPED_TRACE(arguments);
-        Child child(sandbox.exe, std::string("tavrisk ") + arguments, sandbox.dir);
+    auto expectQuiet = [&](Child& child) {
         EXPECT_EQ(child.Wait(), 0u);
         const auto lines = trace.Lines(child.threadId());
         ASSERT_TRUE(AnyLineHas(lines, "kernel32.dll")) << "no loads seen:\n" << Joined(lines);
-        EXPECT_FALSE(AnyLineHas(lines, "user32.dll")) << Joined(lines);
-        EXPECT_FALSE(AnyLineHas(lines, "gdi32.dll")) << Joined(lines);
+        for (const char* library : {"user32.dll", "gdi32.dll", "imm32.dll"})
+            EXPECT_FALSE(AnyLineHas(lines, library)) << Joined(lines);
+    };
+    {
+        Sandbox sandbox("quiet-new-log");
+        Child child(sandbox.exe, "tavrisk v=0 /log", sandbox.dir);
+        expectQuiet(child);
+        const std::string log = ReadBytes(sandbox.Path("Tavrisk.log"));
+        EXPECT_EQ(log.rfind("TAVRISK.LOG\n\nGenerated by TAVRISK.EXE for Windows  -  ", 0), 0u) << log;
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7) << "six header lines and one record";
+    }
+    Sandbox sandbox("quiet");
+    WriteBytes(sandbox.Path("Tavrisk.log"), "");
+    for (const char* arguments : {"v=0", "v=0 /log", "v=0 p=3", "v=0 p=4", "v=0 p=0 /log", "v=0 p=9 /log"}) {
+        SCOPED_TRACE(arguments);
+        Child child(sandbox.exe, std::string("tavrisk ") + arguments, sandbox.dir);
+        expectQuiet(child);
     }
     const std::string log = ReadBytes(sandbox.Path("Tavrisk.log"));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << "one record for each run with /log";

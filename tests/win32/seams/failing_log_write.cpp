@@ -1,26 +1,26 @@
-// Linked in place of the product's WriteLogPiece, so a test can make the Nth write fail part-way.
+// Linked in place of the product's WriteLogPiece, so a test can make the next write fail part-way.
 #include "failing_log_write.h"
 
 #include "log/log_write.h"
 
 namespace {
-int g_wholePiecesLeft = -1;
+int g_failAfterBytes = -1;
 }
 
 namespace testing_seams {
-void FailLogWriteAfter(int wholePieces) { g_wholePiecesLeft = wholePieces; }
+void FailNextLogWriteAfter(int bytes) { g_failAfterBytes = bytes; }
 }  // namespace testing_seams
 
 namespace tavrisk {
 
 bool WriteLogPiece(HANDLE file, std::string_view text) {
     DWORD written = 0;
-    if (g_wholePiecesLeft == 0) {
-        g_wholePiecesLeft = -1;
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size() / 2), &written, nullptr);
+    if (g_failAfterBytes >= 0) {
+        const DWORD part = static_cast<DWORD>(g_failAfterBytes) < text.size() ? g_failAfterBytes : text.size();
+        g_failAfterBytes = -1;
+        WriteFile(file, text.data(), part, &written, nullptr);
         return false;
     }
-    if (g_wholePiecesLeft > 0) --g_wholePiecesLeft;
     return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
 }
 

@@ -1,9 +1,10 @@
-// Test stand-in for WriteLogPiece: succeeds a given number of times, then writes half a piece and fails.
+// Test stand-in for WriteLogPiece: the next write can be made to stop part-way and fail.
 #pragma once
 
 namespace testing_seams {
 
-// Pieces written whole before the failing one; negative: never fail.
-void FailLogWriteAfter(int wholePieces);
+// The next write puts only its first `bytes` bytes into the file and reports
+// failure; negative: writes succeed whole.
+void FailNextLogWriteAfter(int bytes);
 
 }  // namespace testing_seams
