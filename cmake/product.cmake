@@ -34,18 +34,27 @@ set(TAVRISK_PRODUCT_COMPILE_OPTIONS
     # Pushed arguments and no frame pointer or stack realignment: Windows keeps
     # 32-bit stacks 4-byte aligned, and nothing here needs more. Without stack
     # probes no frame may pass one 4 KiB guard page, which the warning enforces.
-    -mno-accumulate-outgoing-args -fomit-frame-pointer -mpreferred-stack-boundary=2
+    -mno-accumulate-outgoing-args -fomit-frame-pointer
     -mno-stack-arg-probe -Wframe-larger-than=4000
 )
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    list(APPEND TAVRISK_PRODUCT_COMPILE_OPTIONS -mpreferred-stack-boundary=2)
+    set(TAVRISK_ENTRY _entry@0)
+    set(TAVRISK_DEF res/tavrisk.def)
+else()
+    # The 64-bit check build (cmake/mingw-x86_64.cmake): the same code, undecorated names.
+    set(TAVRISK_ENTRY entry)
+    set(TAVRISK_DEF res/tavrisk64.def)
+endif()
 # No C run-time: KERNEL32 is the one library imported at load time; user32, gdi32
 # and the rest are loaded when a run needs them (runtime/system_calls.h).
 set(TAVRISK_PRODUCT_LINK_OPTIONS
-    -nostdlib -Wl,-e,_entry@0 -mwindows -s
+    -nostdlib -Wl,-e,${TAVRISK_ENTRY} -mwindows -s
     -Wl,--gc-sections -Wl,--no-insert-timestamp
 )
 set(TAVRISK_SYSTEM_LIBRARIES kernel32 gcc)
 
-add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc res/tavrisk.def)
+add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc ${TAVRISK_DEF})
 target_include_directories(tavrisk PRIVATE src res)
 target_compile_options(tavrisk PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TAVRISK_PRODUCT_COMPILE_OPTIONS}>)
 target_link_options(tavrisk PRIVATE ${TAVRISK_PRODUCT_LINK_OPTIONS})

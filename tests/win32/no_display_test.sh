@@ -5,11 +5,14 @@
 set -euo pipefail
 build=$1 tavrisk=$2 launch=$3 gui_helper=$4
 
-export WINEPREFIX="$build/wineprefix-nodisplay" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The architecture (and loader) of the build under test, as ctest passes them.
+export WINEARCH=${WINEARCH:-win32} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$build/wineprefix-nodisplay-$WINEARCH"
+wine=${WINELOADER:-wine}
 unset DISPLAY WAYLAND_DISPLAY
 if [ ! -f "$WINEPREFIX/.tavrisk-ready" ]; then
     rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    "$wine" wineboot -i >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.tavrisk-ready"
 fi
@@ -22,7 +25,7 @@ printf 'tavrisk p=1 v=0 /log r="%s"' "$(winpath "$gui_helper")" >"$work/line.txt
 export TAVRISK_RECORD_FILE
 TAVRISK_RECORD_FILE=$(winpath "$work/record.txt")
 
-output=$(timeout 60 wine "$launch" "$(winpath "$work/tavrisk.exe")" "$(winpath "$work/line.txt")" || true)
+output=$(timeout 60 "$wine" "$launch" "$(winpath "$work/tavrisk.exe")" "$(winpath "$work/line.txt")" || true)
 echo "$output"
 for _ in $(seq 50); do [ -s "$work/record.txt" ] && break; sleep 0.1; done
 

@@ -12,4 +12,4 @@ winpath() { local p="Z:$1"; printf '%s' "${p//\//\\}"; }
 export TAVRISK_WINE_TRACE WINEDLLOVERRIDES
 TAVRISK_WINE_TRACE=$(winpath "$(cd "$(dirname "$trace")" && pwd)/$(basename "$trace")")
 [ -z "$overrides" ] || WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}$overrides"
-exec wine "$program" 2>"$trace"
+exec "${WINELOADER:-wine}" "$program" 2>"$trace"
