@@ -54,6 +54,19 @@ set(TAVRISK_PRODUCT_LINK_OPTIONS
 )
 set(TAVRISK_SYSTEM_LIBRARIES kernel32 gcc)
 
+# Nothing runs constructors at start-up here: a global with a dynamic initialiser
+# would silently never be set. Its object carries a constructor list, and the
+# link stops before it (objdump on the target's own objects).
+if(NOT CMAKE_OBJDUMP)
+    message(FATAL_ERROR "objdump not found: the constructor check of the program's objects needs it")
+endif()
+function(tavrisk_forbid_constructors target)
+    add_custom_command(TARGET ${target} PRE_LINK
+        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DOBJECTS=$<TARGET_OBJECTS:${target}>
+                -P ${PROJECT_SOURCE_DIR}/cmake/check_no_constructors.cmake
+        VERBATIM)
+endfunction()
+
 add_executable(tavrisk WIN32 ${TAVRISK_CORE_SOURCES} ${TAVRISK_WIN32_SOURCES} res/tavrisk.rc ${TAVRISK_DEF})
 target_include_directories(tavrisk PRIVATE src res)
 target_compile_options(tavrisk PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TAVRISK_PRODUCT_COMPILE_OPTIONS}>)
@@ -61,6 +74,7 @@ target_link_options(tavrisk PRIVATE ${TAVRISK_PRODUCT_LINK_OPTIONS})
 target_link_libraries(tavrisk PRIVATE ${TAVRISK_SYSTEM_LIBRARIES})
 # Without ENABLE_EXPORTS CMake leaves the .def file off an executable's link line.
 set_target_properties(tavrisk PROPERTIES OUTPUT_NAME tavrisk ENABLE_EXPORTS ON)
+tavrisk_forbid_constructors(tavrisk)
 
 # windres does not tell CMake which files the script names.
 file(GLOB TAVRISK_RESOURCE_FILES CONFIGURE_DEPENDS
@@ -84,4 +98,5 @@ function(tavrisk_add_seam_build name)
         endif()
     endforeach()
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32/seams)
+    tavrisk_forbid_constructors(${name})
 endfunction()

@@ -1,25 +1,15 @@
-// The C library functions that the compiler and the standard headers call, so that the
-// program imports no C run-time library.
+// The C library functions that the standard headers call, so that the program imports no
+// C run-time library: memchr (std::string_view::find, in command-line splitting) and strlen
+// (a std::string_view made from a C string, in the log). There is no memset or memcpy: at
+// -Os GCC expands each of them inline (rep stosb or rep movsb, or plain moves for small
+// known sizes), the reclaim pass's fill included, so should one ever become a call, the
+// link fails on the missing symbol instead of running a slower copy.
 #include <cstddef>
 
 // The compiler must not turn these loops back into calls of the functions they define.
 #define TAVRISK_PLAIN_LOOP __attribute__((optimize("no-tree-loop-distribute-patterns")))
 
 extern "C" {
-
-// One sequential pass with the string instructions, which current processors run at
-// full memory speed: the reclaim pass writes every byte of up to 255 MB through here.
-void* memset(void* destination, int value, std::size_t bytes) {
-    void* out = destination;
-    asm volatile("rep stosb" : "+D"(out), "+c"(bytes) : "a"(value) : "memory");
-    return destination;
-}
-
-void* memcpy(void* destination, const void* source, std::size_t bytes) {
-    void* out = destination;
-    asm volatile("rep movsb" : "+D"(out), "+S"(source), "+c"(bytes) : : "memory");
-    return destination;
-}
 
 TAVRISK_PLAIN_LOOP void* memchr(const void* text, int value, std::size_t bytes) {
     const auto* at = static_cast<const unsigned char*>(text);
