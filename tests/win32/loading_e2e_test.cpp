@@ -1,5 +1,5 @@
 // What tavrisk.exe really loads and hands to the multimedia system, as Wine's debug channels and planted libraries
-// report it. Run by with_wine_trace.sh: the channel output of every program started here lands in one file.
+// report it. Run by run_wine_test.sh with a trace file: the channel output of every program started here lands in one file.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -140,7 +140,7 @@ TEST(PlantedLibraries, TheRealSoundsAreHandedOver) {
     Sandbox sandbox("planted-sound");
     ASSERT_TRUE(CopyFileA(HelperExe("winmm.dll").c_str(), sandbox.Path("winmm.dll").c_str(), FALSE));
     WineTrace trace("trace+winmm");
-    ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
+    ASSERT_TRUE(trace.ready()) << "run me through run_wine_test.sh with a trace file";
     {
         Child child(sandbox.exe, "tavrisk p=2 v=0", sandbox.dir);
         EXPECT_EQ(child.Wait(), 0u);
@@ -167,7 +167,7 @@ TEST(PlantedLibraries, TheRealSoundsAreHandedOver) {
 // creates the log, whose header is upper-cased without them.
 TEST(QuietRuns, LoadNeitherUser32NorGdi32) {
     WineTrace trace("+loaddll");
-    ASSERT_TRUE(trace.ready()) << "run me through with_wine_trace.sh";
+    ASSERT_TRUE(trace.ready()) << "run me through run_wine_test.sh with a trace file";
     auto expectQuiet = [&](Child& child) {
         EXPECT_EQ(child.Wait(), 0u);
         const auto lines = trace.Lines(child.threadId());
