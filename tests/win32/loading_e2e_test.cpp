@@ -1,5 +1,6 @@
 // What tavrisk.exe really loads and hands to the multimedia system, as Wine's debug channels and planted libraries
-// report it. Run by run_wine_test.sh with a trace file: the channel output of every program started here lands in one file.
+// report it. Run by run_wine_test.sh with a trace file: the channel output of every program started here lands in one
+// file.
 #include <gtest/gtest.h>
 #include <windows.h>
 
