@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -20,7 +21,8 @@ bool HasWindowOfClass(DWORD pid, const char* windowClass);
 
 std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text control
 std::string WindowText(HWND window);
-bool HasButton(HWND box, int id);
+// The ids of the box's visible buttons in ascending order: {IDOK} for an OK box, {IDYES, IDNO} for a Yes/No box.
+std::vector<int> ButtonIds(HWND box);
 void PressButton(HWND box, int id);              // as if the button were clicked
 void PostCommand(HWND box, WORD id, WORD code);  // a WM_COMMAND with any notification code
 // The window that has the keyboard focus in the box's thread (null if none).
