@@ -49,8 +49,9 @@ const std::string kReportBox = "box type=0x40 caption=TAVRISK";
 const std::string kLaunchFailureBox = "box type=0x30 caption=Execute Process";
 const std::vector<int> kOkOnly = {IDOK};
 
+// The completion sound (resource 121, 14,298 bytes), handed over with `flags`.
 bool IsSound(const std::string& record, const char* flags) {
-    return record.rfind(std::string("sound flags=") + flags, 0) == 0;
+    return record.rfind(std::string("sound flags=") + flags + " size=14298 ", 0) == 0;
 }
 
 struct ReportFigures {
