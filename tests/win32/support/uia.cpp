@@ -46,6 +46,15 @@ HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs) {
     return nullptr;
 }
 
+HWND WaitForAnyBox(DWORD pid, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        if (HWND box = FindBox(pid, nullptr)) return box;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
 bool NoBoxFor(DWORD pid, DWORD ms) {
     const DWORD start = GetTickCount();
     do {

@@ -13,6 +13,10 @@ namespace testing_support {
 // answering each other's boxes. Null after `timeoutMs`.
 HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
 
+// The first visible dialog-class window of process `pid`, whatever its caption;
+// null after `timeoutMs`. For checking which box comes first.
+HWND WaitForAnyBox(DWORD pid, DWORD timeoutMs = 10000);
+
 // True when process `pid` shows no box at all for the whole of `ms`.
 bool NoBoxFor(DWORD pid, DWORD ms);
 
