@@ -1,4 +1,5 @@
-// The launcher's table: which shell answers end with a box, which fall back to process creation.
+// The launcher's table: which targets go to the shell, which shell answers end with a box, which fall back
+// to process creation.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -54,6 +55,15 @@ TEST(DecideLaunch, AlertsOnlyForAccessAssociationAndDdeAndFallsBackOtherwise) {
             EXPECT_EQ(tavrisk::DecideLaunch(result), row.action);
         }
     }
+}
+
+// The shell takes file names shorter than MAX_PATH: 259 characters go to it
+// first, 260 and more straight to process creation.
+TEST(ShellCanTake, NamesUpTo259Characters) {
+    EXPECT_TRUE(tavrisk::ShellCanTake(0));
+    EXPECT_TRUE(tavrisk::ShellCanTake(259));
+    EXPECT_FALSE(tavrisk::ShellCanTake(260));
+    EXPECT_FALSE(tavrisk::ShellCanTake(261));
 }
 
 TEST(LaunchFailureReason, GivesEachAlertItsTextWithThreeTrailingSpaces) {

@@ -4,6 +4,7 @@
 #include <psapi.h>
 
 #include "child.h"
+#include "records.h"
 #include "uia.h"
 
 namespace {
@@ -19,7 +20,9 @@ SIZE_T PeakWorkingSet(HANDLE process) {
     return counters.PeakWorkingSetSize;
 }
 
-Child StartTavrisk(const std::string& arguments) { return Child(TavriskExe(), "tavrisk " + arguments); }
+Child StartTavrisk(const std::string& arguments, const std::string& exe = TavriskExe()) {
+    return Child(exe, "tavrisk " + arguments);
+}
 
 // The about box that ends runs without a cleanup, closed with OK. Returns the
 // program's peak working set while the box was open (0 when there was no box).
@@ -51,15 +54,22 @@ TEST(CommandLine, UnknownArgumentShowsTheErrorThenTheAboutBoxAndCleansNothing) {
         {"x=1", "x=1"}, {"v=3 x /?", "x"}, {"\"\" v=1", ""}, {"+v=1", "+v=1"}, {"\"a b\"", "a b"},
     };
     const SIZE_T control = AboutBoxOnlyPeak();
+    // The build whose box seam records each box's type flags (buttons and icon).
+    Sandbox sandbox("command-line-error", "tavrisk.exe", SoundSeamExe());
+    const std::string boxes = sandbox.Path("boxes.txt");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments);
-        Child child = StartTavrisk(row.arguments);
+        DeleteFileA(boxes.c_str());
+        SetEnvironmentVariableA(kBoxRecordVariable, boxes.c_str());
+        Child child = StartTavrisk(row.arguments, sandbox.exe);
+        SetEnvironmentVariableA(kBoxRecordVariable, nullptr);
         HWND error = WaitForBox(child.pid(), "TAVRISK");
         ASSERT_NE(error, nullptr);
         ASSERT_GT(PeakWorkingSet(child.process()), 0u) << "the peak working set cannot be read";
         EXPECT_EQ(BoxText(error), std::string("Command Line Error !\n") + row.shown);
-        EXPECT_TRUE(HasButton(error, IDOK));
-        EXPECT_FALSE(HasButton(error, IDCANCEL));
+        EXPECT_EQ(ButtonIds(error), std::vector<int>{IDOK});
+        // OK with the exclamation icon (0x30).
+        EXPECT_EQ(ReadRecords(boxes), std::vector<std::string>{"box type=0x30 caption=TAVRISK"});
         EXPECT_LT(PeakWorkingSet(child.process()), kSmallestBlock);
         PressButton(error, IDOK);
         EXPECT_LT(CloseAboutBox(child), control + kSmallestBlock / 2);

@@ -1,6 +1,8 @@
 // Finds top-level boxes and windows by owning process, class and caption; answers boxes with WM_COMMAND.
 #include "uia.h"
 
+#include <algorithm>
+
 namespace testing_support {
 namespace {
 
@@ -44,6 +46,15 @@ HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs) {
     return nullptr;
 }
 
+HWND WaitForAnyBox(DWORD pid, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        if (HWND box = FindBox(pid, nullptr)) return box;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
 bool NoBoxFor(DWORD pid, DWORD ms) {
     const DWORD start = GetTickCount();
     do {
@@ -69,7 +80,17 @@ std::string BoxText(HWND box, int controlId) {
     return text;
 }
 
-bool HasButton(HWND box, int id) { return GetDlgItem(box, id) != nullptr; }
+std::vector<int> ButtonIds(HWND box) {
+    std::vector<int> ids;
+    // A message box leaves out the buttons its type does not ask for.
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[32] = "";
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
 
 void PressButton(HWND box, int id) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -11,6 +12,10 @@ namespace testing_support {
 // caption equals `caption`. Matching the process keeps parallel tests from
 // answering each other's boxes. Null after `timeoutMs`.
 HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
+
+// The first visible dialog-class window of process `pid`, whatever its caption;
+// null after `timeoutMs`. For checking which box comes first.
+HWND WaitForAnyBox(DWORD pid, DWORD timeoutMs = 10000);
 
 // True when process `pid` shows no box at all for the whole of `ms`.
 bool NoBoxFor(DWORD pid, DWORD ms);
@@ -20,7 +25,8 @@ bool HasWindowOfClass(DWORD pid, const char* windowClass);
 
 std::string BoxText(HWND box, int controlId = 0xFFFF);  // a message box's text control
 std::string WindowText(HWND window);
-bool HasButton(HWND box, int id);
+// The ids of the box's visible buttons in ascending order: {IDOK} for an OK box, {IDYES, IDNO} for a Yes/No box.
+std::vector<int> ButtonIds(HWND box);
 void PressButton(HWND box, int id);              // as if the button were clicked
 void PostCommand(HWND box, WORD id, WORD code);  // a WM_COMMAND with any notification code
 // The window that has the keyboard focus in the box's thread (null if none).
