@@ -9,11 +9,15 @@
 #include "shared_names.h"
 
 // tavrisk::user32::MessageBoxA under the names that --wrap gives its two ends; i686 symbols carry
-// a leading underscore of their own.
+// a leading underscore of their own (__USER_LABEL_PREFIX__), x86_64 ones none.
+#define TAVRISK_TEXT(x) #x
+#define TAVRISK_LABEL(prefix, name) TAVRISK_TEXT(prefix) name
 int RecordedMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption,
-                        UINT type) asm("___wrap__ZN7tavrisk6user3211MessageBoxAEP6HWND__PKcS4_j");
+                        UINT type) asm(TAVRISK_LABEL(__USER_LABEL_PREFIX__,
+                                                     "__wrap__ZN7tavrisk6user3211MessageBoxAEP6HWND__PKcS4_j"));
 int RealMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption,
-                    UINT type) asm("___real__ZN7tavrisk6user3211MessageBoxAEP6HWND__PKcS4_j");
+                    UINT type) asm(TAVRISK_LABEL(__USER_LABEL_PREFIX__,
+                                                 "__real__ZN7tavrisk6user3211MessageBoxAEP6HWND__PKcS4_j"));
 
 int RecordedMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     char path[MAX_PATH];
