@@ -5,6 +5,7 @@
 
 #include "child.h"
 #include "resource.h"
+#include "runtime/system_calls.h"
 #include "shared_names.h"
 #include "ui/sound.h"
 
@@ -38,7 +39,10 @@ struct Recorded {
 class Executable {
 public:
     Executable() : module_(LoadLibraryExA(TavriskExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    // An asynchronous sound goes on reading the image in winmm's own thread: it is stopped,
+    // and that thread waited for, before the image is unmapped under it.
     ~Executable() {
+        tavrisk::winmm::sndPlaySoundA(nullptr, 0);
         if (module_) FreeLibrary(module_);
     }
     HMODULE get() const { return module_; }
