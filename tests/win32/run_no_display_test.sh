@@ -7,9 +7,11 @@ set -euo pipefail
 root=$1
 
 # scripts/run's own prefix is made here, so that the time limit below is the run's alone.
+. "$root/scripts/wine-env"
+tavrisk_runnable_build
 . "$root/scripts/wine-env" run
 tavrisk_wine_prefix
-log="$root/build/win32/Tavrisk.log"
+log="$root/build/$TAVRISK_PRESET/Tavrisk.log"
 records() { if [ -f "$log" ]; then wc -l <"$log"; else echo 0; fi; }
 records_before=$(records)
 
