@@ -52,7 +52,7 @@ int AppMain(int argc, const char* const* argv) {
     MEMORYSTATUSEX status;
     const std::int64_t freedBytes = ReclaimMemory(static_cast<std::uint32_t>(options.cleanMode), status);
 
-    char logPath[MAX_PATH] = "";
+    char logPath[kPathUtf8Bytes];
     bool logPlaced = false;
     if (options.logEnabled) {
         logPlaced = BuildLogPath(module, logPath);

@@ -4,24 +4,32 @@
 #include "app/app_main.h"
 #include "app/command_line.h"
 #include "runtime/library_search.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
 // The C run-time's splitting differs from ours (it collapses "" and doubles
-// backslashes), so the vector is built here from GetCommandLineA.
+// backslashes), so the vector is built here. The line and the executable's path
+// are read in UTF-16, as the system holds them, and converted once to UTF-8: the
+// ANSI forms would turn every character outside the system's code page into '?'.
 int RunWithArguments() {
-    const char* line = GetCommandLineA();
-    const std::string_view view(line, static_cast<std::size_t>(lstrlenA(line)));
+    const wchar_t* wideLine = GetCommandLineW();
+    HANDLE heap = GetProcessHeap();
+    // Up to 32,767 units, each up to three bytes of UTF-8: from the process heap.
+    const int lineBytes = tavrisk::ToUtf8(wideLine, nullptr, 0);
+    auto* line = static_cast<char*>(HeapAlloc(heap, 0, static_cast<SIZE_T>(lineBytes)));
+    if (!line || tavrisk::ToUtf8(wideLine, line, lineBytes) == 0) return -1;
+    const std::string_view view(line, static_cast<std::size_t>(lineBytes - 1));
     const tavrisk::SplitCounts need = tavrisk::SplitCommandLine(view, {}, {});
 
-    char modulePath[MAX_PATH];
-    const DWORD pathLength = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    modulePath[pathLength < MAX_PATH ? pathLength : MAX_PATH - 1] = '\0';
+    wchar_t wideModulePath[MAX_PATH];
+    const DWORD pathLength = GetModuleFileNameW(nullptr, wideModulePath, MAX_PATH);
+    wideModulePath[pathLength < MAX_PATH ? pathLength : MAX_PATH - 1] = L'\0';
+    char modulePath[tavrisk::kPathUtf8Bytes];
+    if (tavrisk::ToUtf8(wideModulePath, modulePath, sizeof modulePath) == 0) modulePath[0] = '\0';
 
-    // Element 0, the arguments and the closing null, from the process heap:
-    // the line may be up to 32,767 characters long.
+    // Element 0, the arguments and the closing null.
     const std::size_t slots = need.arguments + 2;
-    HANDLE heap = GetProcessHeap();
     auto* argv = static_cast<const char**>(HeapAlloc(heap, 0, slots * sizeof(const char*)));
     auto* text = static_cast<char*>(HeapAlloc(heap, 0, need.textBytes + 1));
     if (!argv || !text) return -1;

@@ -5,25 +5,23 @@
 #include "log/log_write.h"
 #include "log/module_path.h"
 #include "log/open_retry.h"
-#include "runtime/ansi_case.h"
 #include "runtime/system_calls.h"
 #include "runtime/unique_handle.h"
+#include "runtime/wide_text.h"
 
 namespace tavrisk {
 namespace {
-
-constexpr char kLogFileName[] = "Tavrisk.log";
 
 // DELETE access lets a failed first write remove the file through the handle
 // that created it. A folder may allow writing but not deleting: the log is then
 // opened without it, never skipped for it. Another run may hold the file for the
 // moment of its own write: it is waited for rather than this record lost, but
 // never for long (log/open_retry.h).
-HANDLE OpenLog(const char* logPath, DWORD& lastError, bool& canDelete) {
+HANDLE OpenLog(const wchar_t* logPath, DWORD& lastError, bool& canDelete) {
     HANDLE file = INVALID_HANDLE_VALUE;
     const auto open = [&](bool withDelete) {
         const DWORD access = withDelete ? GENERIC_WRITE | DELETE : GENERIC_WRITE;
-        file = CreateFileA(logPath, access, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+        file = CreateFileW(logPath, access, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
         lastError = GetLastError();
         if (file != INVALID_HANDLE_VALUE) return OpenFailure::None;
         if (lastError == ERROR_SHARING_VIOLATION) return OpenFailure::SharingViolation;
@@ -50,21 +48,13 @@ bool DeleteOnClose(HANDLE file) {
 // file is then deleted through the same handle, so that no other run can open
 // it in between; where that is not possible (XP, or no DELETE access) it is
 // closed and deleted by name.
-void RollBack(UniqueFile& file, const char* logPath, LARGE_INTEGER end, bool created, bool canDelete) {
+void RollBack(UniqueFile& file, const wchar_t* logPath, LARGE_INTEGER end, bool created, bool canDelete) {
     SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
     SetEndOfFile(file.get());
     if (!created) return;
     const bool deleted = canDelete && DeleteOnClose(file.get());
     file.reset();
-    if (!deleted) DeleteFileA(logPath);
-}
-
-// Lines 1 to 6, the first from the log path's file name in upper case.
-std::string_view ComposeHeader(const char* logPath, LogBlock& block) {
-    char name[MAX_PATH];
-    SplitModulePath(logPath, nullptr, name);
-    UpperCaseAnsi(name, lstrlenA(name), MAX_PATH);
-    return ComposeLogHeader(name, block);
+    if (!deleted) DeleteFileW(logPath);
 }
 
 LogTime LocalLogTime() {
@@ -75,19 +65,23 @@ LogTime LocalLogTime() {
 
 }  // namespace
 
-bool BuildLogPath(HMODULE module, char (&path)[MAX_PATH]) {
+bool BuildLogPath(HMODULE module, char (&path)[kPathUtf8Bytes]) {
     path[0] = '\0';
-    char modulePath[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(module, modulePath, MAX_PATH);
+    wchar_t wideModulePath[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(module, wideModulePath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return false;  // none, or cut short
+    char modulePath[kPathUtf8Bytes];
+    if (ToUtf8(wideModulePath, modulePath, kPathUtf8Bytes) == 0) return false;
 
-    char folder[MAX_PATH];
-    SplitModulePath(modulePath, folder, nullptr);
-    // Room for the folder, a backslash, the name and the terminating zero.
-    if (lstrlenA(folder) + 1 + lstrlenA(kLogFileName) + 1 > MAX_PATH) return false;
-    lstrcpyA(path, folder);
-    lstrcatA(path, "\\");
-    lstrcatA(path, kLogFileName);
+    SplitModulePath(modulePath, path);
+    // Room for the folder, a backslash, the name and the terminating zero, counted
+    // as the system counts a path: in UTF-16 units, the zero included.
+    constexpr char kBackslashAndName[] = "\\Tavrisk.log";
+    if (ToUtf16(path, nullptr, 0) + sizeof(kBackslashAndName) - 1 > MAX_PATH) {
+        path[0] = '\0';
+        return false;
+    }
+    lstrcatA(path, kBackslashAndName);
     return true;
 }
 
@@ -101,11 +95,13 @@ bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t 
     // wait. That shrinks the gap to microseconds; it cannot close it, since
     // OPEN_ALWAYS creates the file before any byte can be written to it.
     LogBlock block;
-    const std::string_view header = ComposeHeader(logPath, block);
+    const std::string_view header = ComposeLogHeader(block);
 
+    wchar_t widePath[MAX_PATH];
+    if (ToUtf16(logPath, widePath, MAX_PATH) == 0) return false;  // longer than the system allows
     DWORD openError = 0;
     bool canDelete = false;
-    UniqueFile file(OpenLog(logPath, openError, canDelete));
+    UniqueFile file(OpenLog(widePath, openError, canDelete));
     if (!file) return false;
     const bool created = openError != ERROR_ALREADY_EXISTS;
 
@@ -121,7 +117,7 @@ bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t 
 
     const bool written = WriteLogPiece(file.get(), created ? AppendLogRecord(header, record, block) : record);
     // Never leave half a header or half a record behind.
-    if (!written) RollBack(file, logPath, end, created, canDelete);
+    if (!written) RollBack(file, widePath, end, created, canDelete);
     return written;
 }
 

@@ -5,13 +5,16 @@
 
 #include <cstdint>
 
+#include "runtime/wide_text.h"
+
 namespace tavrisk {
 
-// The executable's folder, a backslash and "Tavrisk.log". False, with nothing
-// usable in `path`, when the result would not fit or the module name was cut.
-bool BuildLogPath(HMODULE module, char (&path)[MAX_PATH]);
+// The executable's folder, a backslash and "Tavrisk.log", in UTF-8. False, with
+// an empty `path`, when the path would pass MAX_PATH UTF-16 units with its zero,
+// or the module name was cut.
+bool BuildLogPath(HMODULE module, char (&path)[kPathUtf8Bytes]);
 
-// Appends one record, and the header first when this call creates the file.
+// Appends one record to the log at the UTF-8 `logPath`, and the header first when this call creates the file.
 // True only when the record, and any header, was written whole. False when the
 // file could not be opened or a write failed; the file is then as it was before
 // the call (one that this call created is removed).

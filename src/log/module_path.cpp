@@ -1,27 +1,14 @@
-// SplitModulePath: the scan stays inside the path, and each copy inside MAX_PATH.
+// SplitModulePath: the scan stays inside the path, and the copy inside the folder buffer.
 #include "log/module_path.h"
-
-#include "runtime/ansi_case.h"
 
 namespace tavrisk {
 
-void SplitModulePath(const char* path, char* folder, char* fileName) {
-    const int length = lstrlenA(path);
-    int slash = length - 1;
-    while (slash >= 0 && path[slash] != '\\') --slash;  // -1: no backslash at all
-
-    if (fileName) {
-        lstrcpynA(fileName, path + slash + 1, MAX_PATH);
-        LowerCaseAnsi(fileName, lstrlenA(fileName), MAX_PATH);
-        UpperCaseAnsi(fileName, 1, MAX_PATH);
-    }
-    if (folder) {
-        char assembled[MAX_PATH];
-        const int folderLength = slash > 0 ? slash : 0;
-        // lstrcpynA counts the terminating zero in its limit.
-        lstrcpynA(assembled, path, (folderLength < MAX_PATH - 1 ? folderLength : MAX_PATH - 1) + 1);
-        lstrcpyA(folder, assembled);
-    }
+void SplitModulePath(const char* path, char* folder) {
+    int slash = -1;  // -1: no backslash at all
+    for (int i = 0; path[i] != '\0'; ++i)
+        if (path[i] == '\\') slash = i;
+    for (int i = 0; i < slash; ++i) folder[i] = path[i];
+    folder[slash > 0 ? slash : 0] = '\0';
 }
 
 }  // namespace tavrisk

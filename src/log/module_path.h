@@ -1,14 +1,12 @@
-// Splits a path at its last backslash into a folder and a capitalised file name.
+// Splits a path at its last backslash and keeps the folder.
 #pragma once
-
-#include <windows.h>
 
 namespace tavrisk {
 
-// `folder` (optional, MAX_PATH bytes) receives what precedes the last
-// backslash; `fileName` (optional, MAX_PATH bytes) what follows it, in lower
-// case but for its first character, in upper case (ANSI code page). A path
-// without a backslash is all file name, with an empty folder.
-void SplitModulePath(const char* path, char* folder, char* fileName);
+// `folder` receives what precedes the last backslash of the zero-terminated
+// `path`, and is at least as large as `path` with its zero. The scan is byte by
+// byte, which suits UTF-8: a backslash byte is never part of another character.
+// A path without a backslash gives an empty folder.
+void SplitModulePath(const char* path, char* folder);
 
 }  // namespace tavrisk

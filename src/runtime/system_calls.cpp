@@ -48,8 +48,8 @@ BOOL user32::EndDialog(HWND dialog, INT_PTR result) {
     return CallSystem<decltype(&::EndDialog)>(kUser32, "EndDialog", BOOL{FALSE}, dialog, result);
 }
 
-int user32::GetClassNameA(HWND window, LPSTR name, int size) {
-    return CallSystem<decltype(&::GetClassNameA)>(kUser32, "GetClassNameA", 0, window, name, size);
+int user32::GetClassNameW(HWND window, LPWSTR name, int size) {
+    return CallSystem<decltype(&::GetClassNameW)>(kUser32, "GetClassNameW", 0, window, name, size);
 }
 
 HDC user32::GetDC(HWND window) { return CallSystem<decltype(&::GetDC)>(kUser32, "GetDC", HDC{}, window); }
@@ -62,8 +62,8 @@ BOOL user32::GetWindowRect(HWND window, LPRECT rect) {
     return CallSystem<decltype(&::GetWindowRect)>(kUser32, "GetWindowRect", BOOL{FALSE}, window, rect);
 }
 
-int user32::MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    return CallSystem<decltype(&::MessageBoxA)>(kUser32, "MessageBoxA", 0, owner, text, caption, type);
+int user32::MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    return CallSystem<decltype(&::MessageBoxW)>(kUser32, "MessageBoxW", 0, owner, text, caption, type);
 }
 
 int user32::ReleaseDC(HWND window, HDC dc) {
@@ -101,8 +101,9 @@ int gdi32::GetDeviceCaps(HDC dc, int index) {
     return CallSystem<decltype(&::GetDeviceCaps)>(kGdi32, "GetDeviceCaps", 0, dc, index);
 }
 
-HINSTANCE shell32::ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show) {
-    return CallSystem<decltype(&::ShellExecuteA)>(kShell32, "ShellExecuteA", HINSTANCE{}, owner, verb, file, parameters,
+HINSTANCE shell32::ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
+                                 INT show) {
+    return CallSystem<decltype(&::ShellExecuteW)>(kShell32, "ShellExecuteW", HINSTANCE{}, owner, verb, file, parameters,
                                                   directory, show);
 }
 

@@ -20,11 +20,11 @@ BOOL SetFileInformationByHandle(HANDLE file, int informationClass, void* informa
 namespace user32 {
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC procedure, LPARAM parameter);
 BOOL EndDialog(HWND dialog, INT_PTR result);
-int GetClassNameA(HWND window, LPSTR name, int size);
+int GetClassNameW(HWND window, LPWSTR name, int size);
 HDC GetDC(HWND window);
 HWND GetDesktopWindow();
 BOOL GetWindowRect(HWND window, LPRECT rect);
-int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 int ReleaseDC(HWND window, HDC dc);
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
@@ -40,7 +40,7 @@ int GetDeviceCaps(HDC dc, int index);
 
 namespace shell32 {
 // 0 (out of memory or resources) when the shell cannot be reached.
-HINSTANCE ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
+HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory, INT show);
 }  // namespace shell32
 
 namespace winmm {

@@ -5,8 +5,8 @@
 
 namespace tavrisk {
 
-// 1 when the shell accepted the target; 0 after a reported failure; after the
-// fallback, its process-creation result.
+// `target` and `directory` (null: our own) are UTF-8. 1 when the shell accepted the target; 0 after a reported failure;
+// after the fallback, its process-creation result.
 int LaunchProgram(HWND owner, const char* target, const char* directory, int showCommand);
 
 }  // namespace tavrisk

@@ -21,7 +21,7 @@ TEST(LogText, WorkedExampleGivesTheFileByteForByte) {
     // The first run's one write: header and record together.
     tavrisk::LogBlock block;
     LogPiece piece;
-    const std::string_view header = tavrisk::ComposeLogHeader("TAVRISK.LOG", block);
+    const std::string_view header = tavrisk::ComposeLogHeader(block);
     const std::string_view first =
         tavrisk::ComposeLogRecord({7, 12, 2026, 17, 22, 5}, 1, ToKilobytes(41943040, 142016512, 268435456), piece);
     std::string file(tavrisk::AppendLogRecord(header, first, block));
@@ -43,7 +43,7 @@ TEST(LogText, WorkedExampleGivesTheFileByteForByte) {
 
     // With the widest record the one write is still whole, not cut at the block's end.
     const std::string widest(71, 'r');
-    EXPECT_EQ(std::string(tavrisk::AppendLogRecord(tavrisk::ComposeLogHeader("TAVRISK.LOG", block), widest, block)),
+    EXPECT_EQ(std::string(tavrisk::AppendLogRecord(tavrisk::ComposeLogHeader(block), widest, block)),
               expected.substr(0, expected.find("07/12")) + widest);
 }
 

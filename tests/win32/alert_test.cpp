@@ -59,6 +59,27 @@ TEST(ShowAlert, CutsTheMessageAt1023Characters) {
     tavrisk::ShowAlert(nullptr, MB_OK, "Exact", "%s", std::string(1023, 'b').c_str());
     answer.join();
     EXPECT_EQ(exact.text, std::string(1023, 'b'));
+
+    // The cap counts bytes of UTF-8: a character that does not fit whole goes whole.
+    std::string japanese;
+    for (int i = 0; i < 400; ++i) japanese += "\u65e5";
+    const struct {
+        std::string text;
+        std::string shown;
+    } rows[] = {
+        {std::string(1022, 'c') + "\u65e5", std::string(1022, 'c')},                   // 1 of 3 bytes fits
+        {std::string(1021, 'c') + "\U0001F9F9", std::string(1021, 'c')},               // 2 of 4
+        {std::string(1020, 'c') + "\u03a9\u03a9", std::string(1020, 'c') + "\u03a9"},  // 1 of 2
+        {japanese, japanese.substr(0, 341 * 3)},                                       // 1,023 bytes exactly
+    };
+    for (const auto& row : rows) {
+        Seen cut;
+        answer = Answer("Cut \u65e5", IDOK, cut);
+        tavrisk::ShowAlert(nullptr, MB_OK, "Cut \u65e5", "%s", row.text.c_str());
+        answer.join();
+        EXPECT_TRUE(cut.found) << "the caption did not arrive as given";
+        EXPECT_EQ(cut.text, row.shown);
+    }
 }
 
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

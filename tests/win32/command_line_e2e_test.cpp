@@ -24,6 +24,10 @@ Child StartTavrisk(const std::string& arguments, const std::string& exe = Tavris
     return Child(exe, "tavrisk " + arguments);
 }
 
+Child StartTavrisk(const std::wstring& arguments, const std::string& exe) {
+    return Child(exe, L"tavrisk " + arguments);
+}
+
 // The about box that ends runs without a cleanup, closed with OK. Returns the
 // program's peak working set while the box was open (0 when there was no box).
 SIZE_T CloseAboutBox(const Child& child) {
@@ -47,18 +51,27 @@ SIZE_T AboutBoxOnlyPeak() {
 }
 
 TEST(CommandLine, UnknownArgumentShowsTheErrorThenTheAboutBoxAndCleansNothing) {
+    // Shown as typed also where the ANSI code page has no such characters; an
+    // unpaired surrogate, which CreateProcessW passes on, shows as U+FFFD.
+    ASSERT_EQ(GetACP(), 1252u);
     const struct {
-        const char* arguments;
+        const wchar_t* arguments;
         const char* shown;
     } rows[] = {
-        {"x=1", "x=1"}, {"v=3 x /?", "x"}, {"\"\" v=1", ""}, {"+v=1", "+v=1"}, {"\"a b\"", "a b"},
+        {L"x=1", "x=1"},
+        {L"v=3 x /?", "x"},
+        {L"\"\" v=1", ""},
+        {L"+v=1", "+v=1"},
+        {L"\"a b\"", "a b"},
+        {L"\u03a9mega=\u65e5\U0001F9F9", "\u03a9mega=\u65e5\U0001F9F9"},
+        {L"\xD800x=1 \xDC00", "\uFFFDx=1"},
     };
     const SIZE_T control = AboutBoxOnlyPeak();
     // The build whose box seam records each box's type flags (buttons and icon).
     Sandbox sandbox("command-line-error", "tavrisk.exe", SoundSeamExe());
     const std::string boxes = sandbox.Path("boxes.txt");
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.arguments);
+        SCOPED_TRACE(row.shown);
         DeleteFileA(boxes.c_str());
         SetEnvironmentVariableA(kBoxRecordVariable, boxes.c_str());
         Child child = StartTavrisk(row.arguments, sandbox.exe);
@@ -94,6 +107,9 @@ TEST(CommandLine, NoArgumentsOrHelpShowTheAboutBoxOnly) {
         EXPECT_LT(CloseAboutBox(child), control + kSmallestBlock / 2);
         EXPECT_EQ(child.Wait(), 1u);
     }
+    Child empty(TavriskExe(), std::wstring());  // a command line of no characters at all
+    CloseAboutBox(empty);
+    EXPECT_EQ(empty.Wait(), 1u);
 }
 
 }  // namespace

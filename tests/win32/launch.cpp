@@ -1,4 +1,4 @@
-// Starts a program with a command line read byte for byte from a file, waits, passes on its exit code.
+// Starts a program with a command line read from a UTF-8 file (CreateProcessW), waits, passes on its exit code.
 // Usage: tavrisk_launch PROGRAM LINE-FILE
 #include <windows.h>
 
@@ -21,10 +21,17 @@ int main(int argc, char** argv) {
     while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) line.append(buffer, got);
     CloseHandle(file);
 
-    STARTUPINFOA startup = {};
+    std::wstring wideLine(line.size() + 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), wideLine.data(),
+                        static_cast<int>(wideLine.size()));
+    std::wstring program(MAX_PATH, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, argv[1], -1, program.data(), MAX_PATH);
+
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(argv[1], line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    if (!CreateProcessW(program.c_str(), wideLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
         std::fprintf(stderr, "tavrisk_launch: cannot start %s (error %lu)\n", argv[1], GetLastError());
         return 125;
     }

@@ -79,7 +79,20 @@ TEST_F(Launcher, TheShellStartsAProgramAndTavriskDoesNotWaitForIt) {
 
 TEST_F(Launcher, TheFallbackStartsACommandLineWholeAndWaitsUntilTheProgramIsIdle) {
     const std::string longArgument = "--" + std::string(600, 'x') + "-end";
-    for (const std::string& target : {GuiHelperExe() + " arg1 arg2", GuiHelperExe() + " " + longArgument}) {
+    // A program in a folder, and arguments, that the ANSI code page cannot spell
+    // arrive exactly; so does the longest line: 32,766 UTF-16 units for tavrisk.exe.
+    ASSERT_EQ(GetACP(), 1252u);
+    const std::string folder = sandbox_.Path("\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b");
+    ASSERT_TRUE(CreateDirectoryW(Wide(folder).c_str(), nullptr));
+    const std::string helper = folder + "\\\u65e5\u672c.exe";
+    ASSERT_TRUE(CopyBytes(GuiHelperExe(), helper));
+    const std::string scripts =
+        helper + " \u65e5\u672c\u8a9e \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \U0001F9F9";
+    std::string longest = GuiHelperExe() + " ";
+    const std::size_t room = 32766 - Wide("tavrisk v=0 r=\"\"").size();
+    while (Wide(longest).size() + 1 <= room) longest += "\u65e5";
+    for (const std::string& target :
+         {GuiHelperExe() + " arg1 arg2", GuiHelperExe() + " " + longArgument, scripts, longest}) {
         SCOPED_TRACE(target.substr(0, 120));
         DeleteFileA(record_.c_str());
         Child child = Run(target);
@@ -117,9 +130,18 @@ TEST_F(Launcher, ATargetThatNamesNothingEndsWithZeroAndNoBox) {
 
 TEST_F(Launcher, ADocumentWithoutAssociationIsRefusedInABoxAndNotStarted) {
     // Taken as a command line, the unquoted name would start rec.exe: the box
-    // must be the end of it.
-    ASSERT_TRUE(CopyFileA(GuiHelperExe().c_str(), sandbox_.Path("rec.exe").c_str(), FALSE));
-    const std::string document = sandbox_.Path("rec doc.tavnone");
+    // must be the end of it. The name is one that the shell takes: under 260
+    // UTF-16 units, though over 259 bytes of UTF-8; the box shows it as typed.
+    ASSERT_EQ(GetACP(), 1252u);
+    std::string folder = sandbox_.dir;
+    while (Wide(folder).size() < 180) {
+        folder += "\\\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b";
+        ASSERT_TRUE(CreateDirectoryW(Wide(folder).c_str(), nullptr));
+    }
+    ASSERT_TRUE(CopyBytes(GuiHelperExe(), folder + "\\rec.exe"));
+    const std::string document = folder + "\\rec \u0434\u043e\u043a.tavnone";
+    ASSERT_LT(Wide(document).size(), 260u);
+    ASSERT_GT(document.size(), 259u);
     WriteBytes(document, "text\n");
 
     Child child = Run(document);

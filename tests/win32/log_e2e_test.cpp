@@ -126,20 +126,48 @@ TEST(LogFile, RunsStartedTogetherLoseNoRecord) {
     for (const auto& line : lines) ExpectRecord(line, 0);
 }
 
-TEST(LogFile, AFolderTooLongForTheLogPathSkipsTheRecord) {
-    // 248 characters of folder leave no room for "\Tavrisk.log" in 260.
-    Sandbox base("log-long");
-    const std::string folder = MakeFolderOfLength(base.dir, 248);
-    ASSERT_EQ(folder.size(), 248u);
-    const std::string exe = folder + "\\t.exe";
-    ASSERT_TRUE(CopyFileA(TavriskExe().c_str(), exe.c_str(), FALSE));
+// Folders named in scripts that the ANSI code page (1252 here, as on western
+// systems) cannot spell: the log is beside the exe all the same.
+TEST(LogFile, AFolderOfAnyNameHoldsTheLog) {
+    ASSERT_EQ(GetACP(), 1252u) << "the test needs a code page that lacks these names";
+    for (const char* name : {"\u65e5\u672c\u8a9e\u30d5\u30a9\u30eb\u30c0",
+                             "\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b", "tools-\U0001F9F9"}) {
+        SCOPED_TRACE(name);
+        Sandbox sandbox(name);
+        EXPECT_EQ(RunIn(sandbox, "/log v=0"), 0u);
+        const std::string text = ReadBytes(sandbox.Path("Tavrisk.log"));
+        ASSERT_EQ(text.rfind(kHeader, 0), 0u) << "no log";
+        const auto lines = Lines(text.substr(kHeader.size()));
+        ASSERT_EQ(lines.size(), 1u);
+        ExpectRecord(lines[0], 0);
+    }
+}
 
-    Child child(exe, "tavrisk /log v=0", folder);
-    EXPECT_EQ(child.Wait(30000), 0u);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*.log").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a log was written: " << found.cFileName;
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+TEST(LogFile, AFolderTooLongForTheLogPathSkipsTheRecord) {
+    // The limit counts UTF-16 units, as Windows does, not bytes: 240 Japanese
+    // characters of folder (720 bytes of UTF-8) leave room for "\Tavrisk.log" in
+    // 260, 248 do not.
+    ASSERT_EQ(GetACP(), 1252u);
+    for (const std::size_t length : {240u, 248u}) {
+        SCOPED_TRACE(length);
+        Sandbox base("log-long");
+        const std::string folder = MakeFolderOfLength(base.dir, length, "\u65e5");
+        ASSERT_EQ(Wide(folder).size(), length);
+        const std::string exe = folder + "\\t.exe";
+        ASSERT_TRUE(CopyBytes(TavriskExe(), exe));
+
+        Child child(exe, "tavrisk /log v=0", folder);
+        EXPECT_EQ(child.Wait(30000), 0u);
+        const std::string text = ReadBytes(folder + "\\Tavrisk.log");
+        if (length == 240) {
+            EXPECT_EQ(text.rfind(kHeader, 0), 0u) << "no log";
+        } else {
+            WIN32_FIND_DATAW found;
+            HANDLE search = FindFirstFileW(Wide(folder + "\\*.log").c_str(), &found);
+            EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a log was written: " << Utf8(found.cFileName);
+            if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        }
+    }
 }
 
 }  // namespace

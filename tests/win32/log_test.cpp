@@ -13,38 +13,33 @@ namespace {
 
 using namespace testing_support;
 
-TEST(SplitModulePath, SplitsAtTheLastBackslashAndCapitalisesTheName) {
+TEST(SplitModulePath, KeepsWhatPrecedesTheLastBackslash) {
     const struct {
         const char* path;
         const char* folder;
-        const char* name;
     } rows[] = {
-        {"C:\\Tools\\TAVRISK.LOG", "C:\\Tools", "Tavrisk.log"},
-        {"C:\\A\\B\\tavrisk.EXE", "C:\\A\\B", "Tavrisk.exe"},
-        {"\\TAVRISK.EXE", "", "Tavrisk.exe"},
-        {"TAVRISK.EXE", "", "Tavrisk.exe"},
-        {"C:\\Tools\\", "C:\\Tools", ""},
-        {"", "", ""},
+        {"C:\\Tools\\TAVRISK.LOG", "C:\\Tools"},
+        {"C:\\A\\B\\tavrisk.EXE", "C:\\A\\B"},
+        {"\\TAVRISK.EXE", ""},
+        {"TAVRISK.EXE", ""},
+        {"C:\\Tools\\", "C:\\Tools"},
+        {"", ""},
+        {"C:\\\u65e5\u672c\\\u041f\\t\U0001F9F9.exe", "C:\\\u65e5\u672c\\\u041f"},  // UTF-8, byte by byte
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path);
         char folder[MAX_PATH] = "x";
-        char name[MAX_PATH] = "x";
-        tavrisk::SplitModulePath(row.path, folder, name);
+        tavrisk::SplitModulePath(row.path, folder);
         EXPECT_STREQ(folder, row.folder);
-        EXPECT_STREQ(name, row.name);
-        char only[MAX_PATH] = "x";
-        tavrisk::SplitModulePath(row.path, nullptr, only);  // one destination alone
-        EXPECT_STREQ(only, row.name);
     }
 }
 
 TEST(BuildLogPath, PutsTavriskLogBesideTheExecutable) {
-    char path[MAX_PATH];
+    char path[tavrisk::kPathUtf8Bytes];
     ASSERT_TRUE(tavrisk::BuildLogPath(nullptr, path));
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string expected(self);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::string expected = Utf8(self);
     expected = expected.substr(0, expected.rfind('\\')) + "\\Tavrisk.log";
     EXPECT_EQ(std::string(path), expected);
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "record_file.h"
 #include "runtime/system_calls.h"
 #include "shared_names.h"
 #include "ui/wave_output.h"
@@ -24,17 +25,15 @@ namespace tavrisk {
 
 int PlayWaveImage(const void* image, UINT flags) {
     const int result = winmm::sndPlaySoundA(static_cast<const char*>(image), flags);
-    char path[MAX_PATH];
-    if (!GetEnvironmentVariableA(testing_support::kSoundRecordVariable, path, MAX_PATH)) return result;
+    FILE* out = testing_support::OpenRecordFile(testing_support::kSoundRecordVariable);
+    if (!out) return result;
     const auto* bytes = static_cast<const unsigned char*>(image);
     unsigned long riffSize = 0;
     std::memcpy(&riffSize, bytes + 4, 4);
     const unsigned long size = riffSize + 8;
-    if (FILE* out = std::fopen(path, "ab")) {
-        std::fprintf(out, "sound flags=0x%02X size=%lu fnv=%08lX result=%d\n", flags, size, Fingerprint(bytes, size),
-                     result);
-        std::fclose(out);
-    }
+    std::fprintf(out, "sound flags=0x%02X size=%lu fnv=%08lX result=%d\n", flags, size, Fingerprint(bytes, size),
+                 result);
+    std::fclose(out);
     return result;
 }
 

@@ -10,15 +10,28 @@ namespace testing_support {
 namespace {
 
 // A path for the wide file functions. Past MAX_PATH only the \\?\ form reaches
-// the file system: the ANSI functions stop at MAX_PATH.
+// the file system.
 std::wstring FileSystemPath(const std::string& path) {
-    std::wstring wide(path.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()),
-                                                             wide.data(), static_cast<int>(wide.size()))));
-    return path.size() < MAX_PATH - 12 ? wide : L"\\\\?\\" + wide;
+    const std::wstring wide = Wide(path);
+    return wide.size() < MAX_PATH - 12 ? wide : L"\\\\?\\" + wide;
 }
 
 }  // namespace
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                             wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide) {
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                     utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
 
 std::string WinPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
@@ -27,13 +40,16 @@ std::string WinPath(const std::string& unixPath) {
     return path;
 }
 
-Child::Child(const std::string& exe, const std::string& commandLine, const std::string& directory) {
-    STARTUPINFOA startup = {};
+Child::Child(const std::string& exe, const std::string& commandLine, const std::string& directory)
+    : Child(exe, Wide(commandLine), directory) {}
+
+Child::Child(const std::string& exe, std::wstring line, const std::string& directory) {
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::string line = commandLine;
-    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &info_)) {
-        ADD_FAILURE() << "CreateProcessA failed for " << exe << ": " << GetLastError();
+    const std::wstring folder = Wide(directory);
+    if (!CreateProcessW(Wide(exe).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : folder.c_str(), &startup, &info_)) {
+        ADD_FAILURE() << "CreateProcessW failed for " << exe << ": " << GetLastError();
         info_ = {};
     }
 }
@@ -86,28 +102,31 @@ Sandbox::Sandbox(const std::string& name, const std::string& exeName, const std:
     dir = WinPath(std::string(TAVRISK_TEST_TMP_DIR) + "/" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
                   std::to_string(GetTickCount()));
     // The folder may hold files of an earlier run with the same name.
-    CreateDirectoryA(WinPath(TAVRISK_TEST_TMP_DIR).c_str(), nullptr);
-    CreateDirectoryA(dir.c_str(), nullptr);
+    CreateDirectoryW(Wide(WinPath(TAVRISK_TEST_TMP_DIR)).c_str(), nullptr);
+    CreateDirectoryW(FileSystemPath(dir).c_str(), nullptr);
     exe = Path(exeName);
-    if (!CopyFileA(source.c_str(), exe.c_str(), FALSE)) ADD_FAILURE() << "cannot copy " << source << " to " << exe;
+    if (!CopyBytes(source, exe)) ADD_FAILURE() << "cannot copy " << source << " to " << exe;
 }
 
-std::string MakeFolderOfLength(const std::string& base, std::size_t length) {
+std::string MakeFolderOfLength(const std::string& base, std::size_t length, const std::string& fill) {
     std::string folder = base;
-    while (folder.size() + 1 < length) {
-        const std::size_t left = length - folder.size() - 1;  // after the backslash
+    std::size_t units = Wide(folder).size();
+    while (units + 1 < length) {
+        const std::size_t left = length - units - 1;  // after the backslash
         std::size_t name = std::min<std::size_t>(60, left);
         if (left - name == 1) --name;  // never strand one character, which no folder can fill
-        const std::string next = folder + "\\" + std::string(name, 'd');
+        std::string next = folder + "\\";
+        for (std::size_t i = 0; i < name; ++i) next += fill;
         if (!CreateDirectoryW(FileSystemPath(next).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) break;
         folder = next;
+        units += 1 + name;
     }
     return folder;
 }
 
 std::string ReadBytes(const std::string& path) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
     char buffer[4096];
@@ -117,7 +136,17 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return GetFileAttributesW(FileSystemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool CopyBytes(const std::string& from, const std::string& to) {
+    return CopyFileW(FileSystemPath(from).c_str(), FileSystemPath(to).c_str(), FALSE) != FALSE;
+}
+
+void SetVariable(const char* name, const std::string& value) {
+    SetEnvironmentVariableW(Wide(name).c_str(), Wide(value).c_str());
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileW(FileSystemPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);

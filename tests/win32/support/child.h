@@ -8,14 +8,21 @@
 
 namespace testing_support {
 
+// The tests hold text in UTF-8 std::strings and hand it to the system's W calls in
+// UTF-16, as the program does: a name outside the ANSI code page survives both ways.
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+
 // The Windows form of a Linux path (Wine maps drive Z: to /).
 std::string WinPath(const std::string& unixPath);
 
-// A process started with CreateProcessA; its handles are closed on destruction,
+// A process started with CreateProcessW from UTF-8 texts; its handles are closed on destruction,
 // and a process still running then is terminated.
 class Child {
 public:
     Child(const std::string& exe, const std::string& commandLine, const std::string& directory = "");
+    // A command line exactly as given in UTF-16, unpaired surrogates included.
+    Child(const std::string& exe, std::wstring commandLine, const std::string& directory = "");
     ~Child();
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
@@ -47,15 +54,19 @@ struct Sandbox {
     std::string Path(const std::string& file) const { return dir + "\\" + file; }
 };
 
-// Creates folders below `base` until the path is exactly `length` characters
-// long (or as far as the system lets it go), past MAX_PATH too; returns the deepest one.
-std::string MakeFolderOfLength(const std::string& base, std::size_t length);
+// Creates folders below `base`, their names repeating the one character `fill`, until
+// the path is exactly `length` UTF-16 units long (or as far as the system lets it go),
+// past MAX_PATH too; returns the deepest one. Linux allows 255 bytes per name: each
+// name has at most 60 characters.
+std::string MakeFolderOfLength(const std::string& base, std::size_t length, const std::string& fill = "d");
 
 std::string HelperExe(const char* name);         // a test helper program built beside the tests
 std::string GuiHelperExe();                      // GUI: records, shows a window, exits by itself after ~2 s
 std::string ConsoleHelperExe();                  // console: records, sleeps 8 s
 std::string ReadBytes(const std::string& path);  // whole file as bytes ("" if missing)
 bool FileExists(const std::string& path);
+bool CopyBytes(const std::string& from, const std::string& to);      // CopyFileW, replacing `to`
+void SetVariable(const char* name, const std::string& value);        // this process's environment, in UTF-16
 void WriteBytes(const std::string& path, const std::string& bytes);  // any length of path
 
 }  // namespace testing_support

@@ -4,17 +4,20 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "child.h"
+
 namespace testing_support {
 namespace {
 
 bool SetDefaultValue(const std::string& key, const std::string& value) {
     HKEY handle = nullptr;
     const LONG created =
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
+        RegCreateKeyExW(HKEY_CLASSES_ROOT, Wide(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
     EXPECT_EQ(created, ERROR_SUCCESS) << "cannot create HKEY_CLASSES_ROOT\\" << key;
     if (created != ERROR_SUCCESS) return false;
-    const LONG set = RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>(value.size() + 1));
+    const std::wstring wide = Wide(value);
+    const LONG set = RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(handle);
     EXPECT_EQ(set, ERROR_SUCCESS) << "cannot set HKEY_CLASSES_ROOT\\" << key;
     return set == ERROR_SUCCESS;
@@ -30,8 +33,8 @@ RegisteredFileType::RegisteredFileType(const std::string& extension, const std::
 }
 
 RegisteredFileType::~RegisteredFileType() {
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, typeName_.c_str());
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, extension_.c_str());
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, Wide(typeName_).c_str());
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, Wide(extension_).c_str());
 }
 
 }  // namespace testing_support

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "child.h"
+
 namespace testing_support {
 namespace {
 
@@ -68,16 +70,17 @@ bool HasWindowOfClass(DWORD pid, const char* windowClass) {
     return FindTopLevel(pid, windowClass, nullptr, false) != nullptr;
 }
 
+// Read in UTF-16 and handed back in UTF-8: a name outside the ANSI code page reads as shown.
 std::string WindowText(HWND window) {
-    char text[4096] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[4096] = L"";
+    GetWindowTextW(window, text, 4096);
+    return Utf8(text);
 }
 
 std::string BoxText(HWND box, int controlId) {
-    char text[8192] = "";
-    GetDlgItemTextA(box, controlId, text, sizeof text);
-    return text;
+    wchar_t text[8192] = L"";
+    GetDlgItemTextW(box, controlId, text, 8192);
+    return Utf8(text);
 }
 
 std::vector<int> ButtonIds(HWND box) {
