@@ -58,7 +58,7 @@ foreach(name "${zip}" SHA256SUMS)
         file(SHA256 "${WORK_DIR}/${kind}-022/${name}" under_022)
         file(SHA256 "${WORK_DIR}/${kind}-002/${name}" under_002)
         if(NOT under_022 STREQUAL under_002)
-            message(FATAL_ERROR "${name} differs between umask 022 and umask 002:\n"
+            message(FATAL_ERROR "${name} (${kind}) differs between umask 022 and umask 002:\n"
                     "  ${WORK_DIR}/${kind}-022/${name}\n  ${WORK_DIR}/${kind}-002/${name}")
         endif()
     endforeach()
