@@ -58,6 +58,16 @@ set(TAVRISK_PRODUCT_LINK_OPTIONS
     -nostdlib -Wl,-e,${TAVRISK_ENTRY} -mwindows -s
     -Wl,--gc-sections -Wl,--no-insert-timestamp
 )
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # NO_SEH: the program registers no structured exception handler of its own, so
+    # the x86 image needs no handler table and allows none. TERMINAL_SERVER_AWARE:
+    # it reads no INI file and no per-user registry key, the things Remote Desktop
+    # sessions would otherwise redirect for it. The exe check asserts the
+    # DllCharacteristics these give, 0x8540. Never add --forceinteg (FORCE_INTEGRITY):
+    # Windows then refuses to start the exe unless Microsoft's code-integrity signing
+    # accepts it, which no Authenticode certificate of ours provides.
+    list(APPEND TAVRISK_PRODUCT_LINK_OPTIONS -Wl,--no-seh -Wl,--tsaware)
+endif()
 set(TAVRISK_SYSTEM_LIBRARIES kernel32 gcc)
 
 # Nothing runs constructors at start-up here: a global with a dynamic initialiser

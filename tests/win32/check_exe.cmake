@@ -1,4 +1,5 @@
-# Fails unless EXE imports KERNEL32 alone at load time and is at most 56 KiB.
+# Fails unless EXE imports KERNEL32 alone at load time, is at most 56 KiB and has
+# exactly the DllCharacteristics of the 32-bit link (cmake/product.cmake).
 # Every other library is loaded at run time from the system folder when a run
 # needs it, so a static import of one (which Windows would look for beside the
 # exe first, and every quiet run would pay for) must fail here.
@@ -32,4 +33,9 @@ file(STRINGS "${EXE}" code_page REGEX "activeCodePage")
 if(code_page)
     message(FATAL_ERROR "tavrisk.exe's manifest names activeCodePage")
 endif()
-message(STATUS "tavrisk.exe: ${size} bytes; imports: ${names}")
+# DYNAMIC_BASE, NX_COMPAT, NO_SEH and TERMINAL_SERVER_AWARE; never FORCE_INTEGRITY.
+string(REGEX MATCH "\nDllCharacteristics[ \t]+([0-9a-fA-F]+)\n" line "${dump}")
+if(NOT CMAKE_MATCH_1 STREQUAL "00008540")
+    message(FATAL_ERROR "tavrisk.exe has DllCharacteristics ${CMAKE_MATCH_1}; expected 00008540")
+endif()
+message(STATUS "tavrisk.exe: ${size} bytes; DllCharacteristics 0x8540; imports: ${names}")
