@@ -2,6 +2,7 @@
 #include "log/cleanup_log.h"
 
 #include "log/log_text.h"
+#include "log/log_wait.h"
 #include "log/log_write.h"
 #include "log/module_path.h"
 #include "log/open_retry.h"
@@ -17,8 +18,8 @@ constexpr char kLogFileName[] = "Tavrisk.log";
 // DELETE access lets a failed first write remove the file through the handle
 // that created it. A folder may allow writing but not deleting: the log is then
 // opened without it, never skipped for it. Another run may hold the file for the
-// moment of its own write: it is waited for rather than this record lost, but
-// never for long (log/open_retry.h).
+// moment of its own write: it is waited for rather than this record lost, for as
+// long as the log keeps growing but never for long while it does not (log/open_retry.h).
 HANDLE OpenLog(const char* logPath, DWORD& lastError, bool& canDelete) {
     HANDLE file = INVALID_HANDLE_VALUE;
     const auto open = [&](bool withDelete) {
@@ -30,9 +31,17 @@ HANDLE OpenLog(const char* logPath, DWORD& lastError, bool& canDelete) {
         if (lastError == ERROR_ACCESS_DENIED) return OpenFailure::AccessDenied;
         return OpenFailure::Other;
     };
+    // By path, since the open failed; the low 32 bits tell whether it grew.
+    const auto size = [logPath]() -> std::uint32_t {
+        wchar_t widePath[MAX_PATH];
+        WIN32_FILE_ATTRIBUTE_DATA found;
+        if (!MultiByteToWideChar(CP_UTF8, 0, logPath, -1, widePath, MAX_PATH) ||
+            !GetFileAttributesExW(widePath, GetFileExInfoStandard, &found))
+            return 0;
+        return found.nFileSizeLow;
+    };
     const auto now = [] { return static_cast<std::uint32_t>(GetTickCount()); };
-    const auto pause = [](std::uint32_t ms) { Sleep(ms); };
-    OpenWithRetry(open, now, pause, canDelete);
+    OpenWithRetry(open, now, LogWaitPause, size, canDelete);
     return file;
 }
 
