@@ -69,9 +69,13 @@ ULONGLONG ExpectRecord(const std::string& line, int cleanMode) {
     GlobalMemoryStatusEx(&status);
     EXPECT_EQ(total, static_cast<unsigned long>(status.ullTotalPhys >> 10));
     EXPECT_LE(inUse, total);
-    const SYSTEMTIME time = {static_cast<WORD>(year),  static_cast<WORD>(month), 0,
-                             static_cast<WORD>(day),   static_cast<WORD>(hour),  static_cast<WORD>(minute),
-                             static_cast<WORD>(second)};
+    SYSTEMTIME time = {};
+    time.wYear = static_cast<WORD>(year);
+    time.wMonth = static_cast<WORD>(month);
+    time.wDay = static_cast<WORD>(day);
+    time.wHour = static_cast<WORD>(hour);
+    time.wMinute = static_cast<WORD>(minute);
+    time.wSecond = static_cast<WORD>(second);
     FILETIME stamped = {};
     EXPECT_TRUE(SystemTimeToFileTime(&time, &stamped)) << line;
     return Seconds(stamped);
