@@ -1,5 +1,5 @@
 // The built tavrisk.exe's own resources, read as the system reads them: about dialog, icons, version
-// record; and the dialog's procedure, called as the dialog manager calls it.
+// record; and the dialog's procedure, called by the dialog manager on that template.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <objbase.h>
@@ -13,6 +13,7 @@
 
 #include "child.h"
 #include "resource.h"
+#include "ui/about.h"
 
 namespace {
 
@@ -130,12 +131,11 @@ TEST(AboutResources, DialogIsAStandardTemplateWithItsFiveControlsInOrder) {
     EXPECT_LT(dialog.Left(), 4u) << "bytes after the last control";
 }
 
-// The executable's own dialog procedure, loaded with its code, behind one that notes its answer.
-DLGPROC g_helpDlgProc = nullptr;
+// The dialog procedure, built into this test, behind one that notes its answer.
 INT_PTR g_initDialogAnswer = -1;
 
 INT_PTR CALLBACK NoteInitDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    const INT_PTR answer = g_helpDlgProc(dialog, message, wParam, lParam);
+    const INT_PTR answer = HelpDlgProc(dialog, message, wParam, lParam);
     if (message == WM_INITDIALOG) g_initDialogAnswer = answer;
     return answer;
 }
@@ -143,13 +143,9 @@ INT_PTR CALLBACK NoteInitDialogAnswer(HWND dialog, UINT message, WPARAM wParam, 
 // TRUE lets the dialog manager give OK, the default button, the focus, so that Space presses
 // it. Wine focuses the only tab stop even after FALSE: only the answer itself tells.
 TEST(HelpDlgProc, AnswersInitDialogWithTrue) {
-    // Left loaded: the box's opening sound may still be playing from its image.
-    HMODULE exe = LoadLibraryA(TavriskExe().c_str());
-    ASSERT_NE(exe, nullptr);
-    g_helpDlgProc = reinterpret_cast<DLGPROC>(reinterpret_cast<void*>(GetProcAddress(exe, "_HelpDlgProc@16")));
-    ASSERT_NE(g_helpDlgProc, nullptr);
-    HWND dialog = CreateDialogParamA(exe, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, NoteInitDialogAnswer,
-                                     reinterpret_cast<LPARAM>(exe));
+    ASSERT_NE(Exe(), nullptr);
+    HWND dialog = CreateDialogParamA(Exe(), MAKEINTRESOURCEA(IDD_ABOUT), nullptr, NoteInitDialogAnswer,
+                                     reinterpret_cast<LPARAM>(Exe()));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(g_initDialogAnswer, TRUE);
     DestroyWindow(dialog);
