@@ -82,13 +82,14 @@ ULONGLONG ExpectRecord(const std::string& line, int cleanMode) {
 }
 
 // A run of the test build whose seam holds it at one point until the test lets it go: between
-// the log's open and its write, or at its first pause for a held log (the variable says which).
+// the log's open and its write, or at each pause for a held log (the variable says which).
 class HeldRun {
 public:
     HeldRun(const Sandbox& sandbox, const char* variable, const char* point) {
         const std::string name = "tavrisk-test-" + std::to_string(GetCurrentProcessId()) + "-" + point;
-        held_ = CreateEventA(nullptr, TRUE, FALSE, (name + "-held").c_str());
-        go_ = CreateEventA(nullptr, TRUE, FALSE, (name + "-go").c_str());
+        // Reset by each wait they end: one Continue lets the run past one point.
+        held_ = CreateEventA(nullptr, FALSE, FALSE, (name + "-held").c_str());
+        go_ = CreateEventA(nullptr, FALSE, FALSE, (name + "-go").c_str());
         SetEnvironmentVariableA(variable, name.c_str());
         child_ = std::make_unique<Child>(sandbox.exe, "tavrisk /log v=0", sandbox.dir);
         SetEnvironmentVariableA(variable, nullptr);
@@ -104,8 +105,9 @@ public:
         const HANDLE either[] = {held_, child_->process()};
         return WaitForMultipleObjects(2, either, FALSE, 60000) == WAIT_OBJECT_0;
     }
+    void Continue() { SetEvent(go_); }
     DWORD LetGo() {
-        SetEvent(go_);
+        Continue();
         return child_->Wait(30000);
     }
 
@@ -203,6 +205,33 @@ TEST(LogFile, RunsThatMeetTakeTurns) {
     const auto lines = Lines(text.substr(kHeader.size()));
     ASSERT_EQ(lines.size(), 2u) << text;
     for (const auto& line : lines) ExpectRecord(line, 0);
+}
+
+// Other runs that keep taking their turns make the held log grow: a run waits for it as long
+// as it grows, well past the two seconds it gives a log that stays held unchanged. Here the
+// test holds the log and appends to it at each of the run's pauses, for three seconds.
+TEST(LogFile, ARunWaitsWhileTheHeldLogGrows) {
+    Sandbox sandbox("log-growing", "tavrisk.exe", SoundSeamExe());
+    const std::string log = sandbox.Path("Tavrisk.log");
+    HANDLE held = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HeldRun run(sandbox, kLogWaitHoldVariable, "growing");
+    const std::string line = "another run's record\n";
+    std::string others;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000; run.Continue()) {
+        ASSERT_TRUE(run.Held()) << "gave up on a log that kept growing, after " << GetTickCount() - start << " ms";
+        DWORD written = 0;
+        WriteFile(held, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        others += line;
+    }
+    ASSERT_TRUE(run.Held());
+    CloseHandle(held);
+    EXPECT_EQ(run.LetGo(), 0u);
+    const std::string text = ReadBytes(log);
+    ASSERT_EQ(text.rfind(others, 0), 0u);
+    const auto lines = Lines(text.substr(others.size()));
+    ASSERT_EQ(lines.size(), 1u) << text;
+    ExpectRecord(lines[0], 0);
 }
 
 TEST(LogFile, AFolderTooLongForTheLogPathSkipsTheRecord) {
