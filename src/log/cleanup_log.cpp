@@ -31,14 +31,13 @@ HANDLE OpenLog(const char* logPath, DWORD& lastError, bool& canDelete) {
         if (lastError == ERROR_ACCESS_DENIED) return OpenFailure::AccessDenied;
         return OpenFailure::Other;
     };
-    // By path, since the open failed; the low 32 bits tell whether it grew.
+    // By path, since the open failed; the low 32 bits tell whether it grew. A path
+    // of fewer than MAX_PATH bytes always fits MAX_PATH units.
     const auto size = [logPath]() -> std::uint32_t {
         wchar_t widePath[MAX_PATH];
+        MultiByteToWideChar(CP_UTF8, 0, logPath, -1, widePath, MAX_PATH);
         WIN32_FILE_ATTRIBUTE_DATA found;
-        if (!MultiByteToWideChar(CP_UTF8, 0, logPath, -1, widePath, MAX_PATH) ||
-            !GetFileAttributesExW(widePath, GetFileExInfoStandard, &found))
-            return 0;
-        return found.nFileSizeLow;
+        return GetFileAttributesExW(widePath, GetFileExInfoStandard, &found) ? found.nFileSizeLow : 0;
     };
     const auto now = [] { return static_cast<std::uint32_t>(GetTickCount()); };
     OpenWithRetry(open, now, LogWaitPause, size, canDelete);
