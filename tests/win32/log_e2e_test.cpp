@@ -170,17 +170,6 @@ TEST(LogFile, TheNameDoesNotFollowTheExecutables) {
     EXPECT_FALSE(FileExists(sandbox.Path("MyCleaner.log")));
 }
 
-TEST(LogFile, AFileHeldWithoutSharingIsLeftAloneAndTheRunGoesOn) {
-    Sandbox sandbox("log-held");
-    const std::string log = sandbox.Path("Tavrisk.log");
-    WriteBytes(log, "held\n");
-    HANDLE held = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(RunIn(sandbox, "/log v=0"), 0u);
-    CloseHandle(held);
-    EXPECT_EQ(ReadBytes(log), "held\n");
-}
-
 // Two runs that log at once take turns. While one holds the log between its open and its
 // write, nothing can open it for writing, however much it would share; the other run waits
 // for the log (held at its first pause) and writes its record once the first is done.

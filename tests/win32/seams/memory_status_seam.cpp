@@ -3,20 +3,15 @@
 // snapshot a call (tests only). Wine answers from a cache for about a second, so a real pass here
 // always reads 0 freed; the script gives the figures a known, non-zero difference.
 #include "reclaim/memory_status.h"
+
+#include <cstdio>
+#include <cstring>
+
 #include "shared_names.h"
 
 namespace {
-
 int g_calls = 0;  // snapshots answered so far
-
-unsigned long long ReadNumber(const char*& text) {
-    unsigned long long value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) value = value * 10 + static_cast<unsigned>(*text - '0');
-    if (*text == ',') ++text;
-    return value;
 }
-
-}  // namespace
 
 namespace tavrisk {
 
@@ -28,15 +23,10 @@ BOOL ReadMemoryStatus(MEMORYSTATUSEX& status) {
     if (length == 0 || length >= sizeof script) return read;
     // The snapshot for this call: the call's own, or the last one.
     const char* at = script;
-    for (int skip = g_calls++; skip > 0; --skip) {
-        const char* next = at;
-        while (*next && *next != ' ') ++next;
-        if (!*next) break;
-        at = next + 1;
-    }
-    status.dwMemoryLoad = static_cast<DWORD>(ReadNumber(at));
-    status.ullAvailPhys = ReadNumber(at);
-    status.ullTotalPhys = ReadNumber(at);
+    for (int skip = g_calls++; skip > 0 && std::strchr(at, ' '); --skip) at = std::strchr(at, ' ') + 1;
+    unsigned long load = 0;
+    std::sscanf(at, "%lu,%llu,%llu", &load, &status.ullAvailPhys, &status.ullTotalPhys);
+    status.dwMemoryLoad = load;
     return TRUE;
 }
 
