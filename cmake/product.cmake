@@ -6,7 +6,9 @@ set(TAVRISK_WIN32_SOURCES
     src/app/app_main.cpp
     src/app/prompt.cpp
     src/reclaim/reclaim.cpp
+    src/reclaim/memory_status.cpp
     src/log/cleanup_log.cpp
+    src/log/log_wait.cpp
     src/log/log_write.cpp
     src/log/module_path.cpp
     src/ui/alert.cpp

@@ -1,19 +1,14 @@
-// The reclaim pass. GlobalMemoryStatusEx, not GlobalMemoryStatus: the older call
-// caps physical memory at 2 GB for a 32-bit program and would always read 0 freed.
+// The reclaim pass: the memory figures before, the fill, the figures after.
 #include "reclaim/reclaim.h"
 
 #include <cstring>
 
+#include "reclaim/memory_status.h"
 #include "reclaim/size_table.h"
 #include "runtime/unique_handle.h"
 
 namespace tavrisk {
 namespace {
-
-bool TakeSnapshot(MEMORYSTATUSEX& status) {
-    status.dwLength = sizeof status;
-    return GlobalMemoryStatusEx(&status);
-}
 
 // Every byte must really be written so the whole block is backed by physical
 // memory at once; the barrier keeps the compiler from dropping a fill whose
@@ -47,7 +42,7 @@ std::int64_t ReclaimMemory(std::uint32_t cleanMode, MEMORYSTATUSEX& status) {
     SetThreadPriority(thread, THREAD_PRIORITY_TIME_CRITICAL);
 
     MEMORYSTATUSEX snapshot;
-    TakeSnapshot(snapshot);
+    ReadMemoryStatus(snapshot);
     const DWORDLONG availBefore = snapshot.ullAvailPhys;
 
     FillPrivateHeapBlock(request);
@@ -56,14 +51,14 @@ std::int64_t ReclaimMemory(std::uint32_t cleanMode, MEMORYSTATUSEX& status) {
     SetPriorityClass(process.get(), NORMAL_PRIORITY_CLASS);
     process.reset();
 
-    TakeSnapshot(snapshot);
+    ReadMemoryStatus(snapshot);
     status = snapshot;
     return static_cast<std::int64_t>(snapshot.ullAvailPhys - availBefore);
 }
 
 std::optional<std::uint32_t> ReadMemoryLoad() {
     MEMORYSTATUSEX status;
-    if (!TakeSnapshot(status)) return std::nullopt;
+    if (!ReadMemoryStatus(status)) return std::nullopt;
     return status.dwMemoryLoad;
 }
 

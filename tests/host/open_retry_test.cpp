@@ -13,13 +13,19 @@ using tavrisk::OpenFailure;
 
 // Answers each try from a script (the last answer repeats) and keeps a clock
 // that only pauses move, by `pauseCost` for each millisecond asked: a busy
-// machine pauses longer than asked.
+// machine pauses longer than asked. Other runs that take their turns make the
+// file grow, by one record a read, until `growsForMs` have passed; from
+// `opensAtMs` on every try opens.
 struct FileSystem {
     explicit FileSystem(std::vector<OpenFailure> script) : answers(std::move(script)) {}
 
+    static constexpr std::uint32_t kStart = 0xFFFFF000u;  // wraps during the wait
     std::vector<OpenFailure> answers;
-    std::uint32_t clock = 0xFFFFF000u;  // wraps during the wait
+    std::uint32_t clock = kStart;
     std::uint32_t pauseCost = 1;
+    std::uint32_t growsForMs = 0;
+    std::uint32_t opensAtMs = 0xFFFFFFFFu;
+    std::uint32_t size = 400;
     std::string tries;  // 'D' with DELETE access, 'w' without
 
     OpenFailure Run(bool& withDelete) {
@@ -29,9 +35,10 @@ struct FileSystem {
                 tries += deleteAccess ? 'D' : 'w';
                 const OpenFailure answer = answers[next < answers.size() ? next : answers.size() - 1];
                 ++next;
-                return answer;
+                return clock - kStart >= opensAtMs ? OpenFailure::None : answer;
             },
-            [&] { return clock; }, [&](std::uint32_t ms) { clock += ms * pauseCost; }, withDelete);
+            [&] { return clock; }, [&](std::uint32_t ms) { clock += ms * pauseCost; },
+            [&] { return clock - kStart < growsForMs ? size += 71 : size; }, withDelete);
     }
 };
 
@@ -57,6 +64,31 @@ TEST(OpenWithRetry, WaitsForAHeldFileTwoSecondsByTheClock) {
     EXPECT_EQ(files.tries, "DDD");
     EXPECT_TRUE(withDelete);
     EXPECT_EQ(files.clock - start, 50u);
+}
+
+// Runs that keep taking their turns at the log hold it again and again, each for a moment:
+// the wait goes on while the file grows, two seconds past its last growth, a minute at most.
+TEST(OpenWithRetry, WaitsWhileTheHeldFileGrows) {
+    using tavrisk::kGrowingWaitMs;
+    using tavrisk::kSharingPauseMs;
+    using tavrisk::kSharingWaitMs;
+    bool withDelete = false;
+    {
+        FileSystem files({OpenFailure::SharingViolation});
+        files.growsForMs = 5000;
+        EXPECT_EQ(files.Run(withDelete), OpenFailure::SharingViolation);
+        const std::uint32_t waited = files.clock - FileSystem::kStart;
+        EXPECT_GE(waited, 5000u + kSharingWaitMs - kSharingPauseMs) << "given up before two still seconds";
+        EXPECT_LT(waited, 5000u + kSharingWaitMs + kSharingPauseMs);
+    }
+    {
+        FileSystem files({OpenFailure::SharingViolation});
+        files.growsForMs = 0xFFFFFFFFu;
+        files.opensAtMs = 10 * kGrowingWaitMs;  // a wait without a bound would open here
+        EXPECT_EQ(files.Run(withDelete), OpenFailure::SharingViolation);
+        EXPECT_GE(files.clock - FileSystem::kStart, kGrowingWaitMs);
+        EXPECT_LT(files.clock - FileSystem::kStart, kGrowingWaitMs + kSharingPauseMs);
+    }
 }
 
 TEST(OpenWithRetry, AFolderThatRefusesDeleteAccessGetsAnOpenWithoutIt) {

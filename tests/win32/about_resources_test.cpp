@@ -1,4 +1,5 @@
-// The built tavrisk.exe's own resources, read as the system reads them: about dialog, icons, version record.
+// The built tavrisk.exe's own resources, read as the system reads them: about dialog, icons, version
+// record; and the dialog's procedure, called by the dialog manager on that template.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <objbase.h>
@@ -12,6 +13,7 @@
 
 #include "child.h"
 #include "resource.h"
+#include "ui/about.h"
 
 namespace {
 
@@ -127,6 +129,26 @@ TEST(AboutResources, DialogIsAStandardTemplateWithItsFiveControlsInOrder) {
     }
     EXPECT_FALSE(dialog.overrun());
     EXPECT_LT(dialog.Left(), 4u) << "bytes after the last control";
+}
+
+// The dialog procedure, built into this test, behind one that notes its answer.
+INT_PTR g_initDialogAnswer = -1;
+
+INT_PTR CALLBACK NoteInitDialogAnswer(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    const INT_PTR answer = HelpDlgProc(dialog, message, wParam, lParam);
+    if (message == WM_INITDIALOG) g_initDialogAnswer = answer;
+    return answer;
+}
+
+// TRUE lets the dialog manager give OK, the default button, the focus, so that Space presses
+// it. Wine focuses the only tab stop even after FALSE: only the answer itself tells.
+TEST(HelpDlgProc, AnswersInitDialogWithTrue) {
+    ASSERT_NE(Exe(), nullptr);
+    HWND dialog = CreateDialogParamA(Exe(), MAKEINTRESOURCEA(IDD_ABOUT), nullptr, NoteInitDialogAnswer,
+                                     reinterpret_cast<LPARAM>(Exe()));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(g_initDialogAnswer, TRUE);
+    DestroyWindow(dialog);
 }
 
 TEST(AboutResources, IconGroupOneListsImagesOneToFour) {

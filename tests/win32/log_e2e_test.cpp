@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "child.h"
+#include "shared_names.h"
 
 namespace {
 
@@ -32,12 +34,28 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A record of this machine: fixed columns, the clean mode, the true total.
-void ExpectRecord(const std::string& line, int cleanMode) {
-    int day, month, year, hour, minute, second, mode;
-    long freed;
-    unsigned long inUse, total;
-    ASSERT_EQ(std::sscanf(line.c_str(), "%2d/%2d/%4d  %2d:%2d:%2d   V = %d %ld Kbytes %lu/%lu Kbytes", &day, &month,
+// Seconds since 1601 from a FILETIME's count of 100 ns.
+ULONGLONG Seconds(const FILETIME& time) {
+    return ((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10'000'000;
+}
+
+// The local time now in seconds, from the system time (UTC) and the zone's bias: ctest runs
+// this program in a zone without daylight saving, far from UTC.
+ULONGLONG LocalSecondsNow() {
+    TIME_ZONE_INFORMATION zone;
+    GetTimeZoneInformation(&zone);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return Seconds(now) - static_cast<LONGLONG>(zone.Bias) * 60;
+}
+
+// A record of this machine: fixed columns, the clean mode, the true total. Returns the
+// record's time in seconds.
+ULONGLONG ExpectRecord(const std::string& line, int cleanMode) {
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0, mode = 0;
+    long freed = 0;
+    unsigned long inUse = 0, total = 0;
+    EXPECT_EQ(std::sscanf(line.c_str(), "%2d/%2d/%4d  %2d:%2d:%2d   V = %d %ld Kbytes %lu/%lu Kbytes", &day, &month,
                           &year, &hour, &minute, &second, &mode, &freed, &inUse, &total),
               10)
         << line;
@@ -51,7 +69,52 @@ void ExpectRecord(const std::string& line, int cleanMode) {
     GlobalMemoryStatusEx(&status);
     EXPECT_EQ(total, static_cast<unsigned long>(status.ullTotalPhys >> 10));
     EXPECT_LE(inUse, total);
+    SYSTEMTIME time = {};
+    time.wYear = static_cast<WORD>(year);
+    time.wMonth = static_cast<WORD>(month);
+    time.wDay = static_cast<WORD>(day);
+    time.wHour = static_cast<WORD>(hour);
+    time.wMinute = static_cast<WORD>(minute);
+    time.wSecond = static_cast<WORD>(second);
+    FILETIME stamped = {};
+    EXPECT_TRUE(SystemTimeToFileTime(&time, &stamped)) << line;
+    return Seconds(stamped);
 }
+
+// A run of the test build whose seam holds it at one point until the test lets it go: between
+// the log's open and its write, or at each pause for a held log (the variable says which).
+class HeldRun {
+public:
+    HeldRun(const Sandbox& sandbox, const char* variable, const char* point) {
+        const std::string name = "tavrisk-test-" + std::to_string(GetCurrentProcessId()) + "-" + point;
+        // Reset by each wait they end: one Continue lets the run past one point.
+        held_ = CreateEventA(nullptr, FALSE, FALSE, (name + "-held").c_str());
+        go_ = CreateEventA(nullptr, FALSE, FALSE, (name + "-go").c_str());
+        SetEnvironmentVariableA(variable, name.c_str());
+        child_ = std::make_unique<Child>(sandbox.exe, "tavrisk /log v=0", sandbox.dir);
+        SetEnvironmentVariableA(variable, nullptr);
+    }
+    ~HeldRun() {
+        SetEvent(go_);
+        child_.reset();
+        CloseHandle(held_);
+        CloseHandle(go_);
+    }
+    // Whether the run reached its point (false at once when it ended without).
+    bool Held() {
+        const HANDLE either[] = {held_, child_->process()};
+        return WaitForMultipleObjects(2, either, FALSE, 60000) == WAIT_OBJECT_0;
+    }
+    void Continue() { SetEvent(go_); }
+    DWORD LetGo() {
+        Continue();
+        return child_->Wait(30000);
+    }
+
+private:
+    HANDLE held_ = nullptr, go_ = nullptr;
+    std::unique_ptr<Child> child_;
+};
 
 TEST(LogFile, FirstRunWritesTheHeaderAndEachRunOneRecord) {
     Sandbox sandbox("log-new");
@@ -59,12 +122,19 @@ TEST(LogFile, FirstRunWritesTheHeaderAndEachRunOneRecord) {
     EXPECT_EQ(RunIn(sandbox, "v=0"), 0u);
     EXPECT_FALSE(FileExists(log)) << "no /log, no file";
 
+    TIME_ZONE_INFORMATION zone;
+    GetTimeZoneInformation(&zone);
+    ASSERT_NE(zone.Bias, 0) << "the zone is UTC: run with TZ set where ctest starts this program";
+    const ULONGLONG before = LocalSecondsNow();
     EXPECT_EQ(RunIn(sandbox, "/log v=0"), 0u);
+    const ULONGLONG after = LocalSecondsNow();
     std::string first = ReadBytes(log);
     ASSERT_EQ(first.rfind(kHeader, 0), 0u) << first;
     auto lines = Lines(first.substr(kHeader.size()));
     ASSERT_EQ(lines.size(), 1u);
-    ExpectRecord(lines[0], 0);
+    const ULONGLONG stamped = ExpectRecord(lines[0], 0);
+    EXPECT_GE(stamped, before) << "not the local time: " << lines[0];
+    EXPECT_LE(stamped, after) << "not the local time: " << lines[0];
 
     EXPECT_EQ(RunIn(sandbox, "-LOG v=12"), 0u);
     const std::string second = ReadBytes(log);
@@ -100,30 +170,57 @@ TEST(LogFile, TheNameDoesNotFollowTheExecutables) {
     EXPECT_FALSE(FileExists(sandbox.Path("MyCleaner.log")));
 }
 
-TEST(LogFile, AFileHeldWithoutSharingIsLeftAloneAndTheRunGoesOn) {
-    Sandbox sandbox("log-held");
+// Two runs that log at once take turns. While one holds the log between its open and its
+// write, nothing can open it for writing, however much it would share; the other run waits
+// for the log (held at its first pause) and writes its record once the first is done.
+TEST(LogFile, RunsThatMeetTakeTurns) {
+    Sandbox sandbox("log-turns", "tavrisk.exe", SoundSeamExe());
     const std::string log = sandbox.Path("Tavrisk.log");
-    WriteBytes(log, "held\n");
-    HANDLE held = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(RunIn(sandbox, "/log v=0"), 0u);
-    CloseHandle(held);
-    EXPECT_EQ(ReadBytes(log), "held\n");
-}
+    HeldRun first(sandbox, kLogWriteHoldVariable, "write");
+    ASSERT_TRUE(first.Held());
+    HANDLE shared = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    const DWORD error = GetLastError();
+    EXPECT_EQ(shared, INVALID_HANDLE_VALUE) << "the log is open for sharing";
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    if (shared != INVALID_HANDLE_VALUE) CloseHandle(shared);
 
-TEST(LogFile, RunsStartedTogetherLoseNoRecord) {
-    Sandbox sandbox("log-together");
-    constexpr int kRuns = 8;
-    std::vector<std::unique_ptr<Child>> runs;
-    for (int i = 0; i < kRuns; ++i)
-        runs.push_back(std::make_unique<Child>(sandbox.exe, "tavrisk /log v=0", sandbox.dir));
-    for (auto& run : runs) EXPECT_EQ(run->Wait(60000), 0u);
-
-    const std::string text = ReadBytes(sandbox.Path("Tavrisk.log"));
+    HeldRun second(sandbox, kLogWaitHoldVariable, "wait");
+    ASSERT_TRUE(second.Held()) << "the second run did not wait for the log";
+    EXPECT_EQ(first.LetGo(), 0u);
+    EXPECT_EQ(second.LetGo(), 0u);
+    const std::string text = ReadBytes(log);
     ASSERT_EQ(text.rfind(kHeader, 0), 0u) << text;
     const auto lines = Lines(text.substr(kHeader.size()));
-    ASSERT_EQ(lines.size(), static_cast<size_t>(kRuns)) << text;
+    ASSERT_EQ(lines.size(), 2u) << text;
     for (const auto& line : lines) ExpectRecord(line, 0);
+}
+
+// Other runs that keep taking their turns make the held log grow: a run waits for it as long
+// as it grows, well past the two seconds it gives a log that stays held unchanged. Here the
+// test holds the log and appends to it at each of the run's pauses, for three seconds.
+TEST(LogFile, ARunWaitsWhileTheHeldLogGrows) {
+    Sandbox sandbox("log-growing", "tavrisk.exe", SoundSeamExe());
+    const std::string log = sandbox.Path("Tavrisk.log");
+    HANDLE held = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HeldRun run(sandbox, kLogWaitHoldVariable, "growing");
+    const std::string line = "another run's record\n";
+    std::string others;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000; run.Continue()) {
+        ASSERT_TRUE(run.Held()) << "gave up on a log that kept growing, after " << GetTickCount() - start << " ms";
+        DWORD written = 0;
+        WriteFile(held, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        others += line;
+    }
+    ASSERT_TRUE(run.Held());
+    CloseHandle(held);
+    EXPECT_EQ(run.LetGo(), 0u);
+    const std::string text = ReadBytes(log);
+    ASSERT_EQ(text.rfind(others, 0), 0u);
+    const auto lines = Lines(text.substr(others.size()));
+    ASSERT_EQ(lines.size(), 1u) << text;
+    ExpectRecord(lines[0], 0);
 }
 
 // Folders named in scripts that the ANSI code page (1252 here, as on western

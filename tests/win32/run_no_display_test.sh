@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/run where no one can answer a box: no display and no terminal. It prints the question
-# (caption and text), answers nothing, and ends the run after TAVRISK_RUN_TIMEOUT seconds with
-# exit code 124 and the reason; since nothing answered Yes, no pass ran and nothing was logged.
+# (caption and text), answers nothing, and ends the run there with exit code 124 and the reason;
+# since nothing answered Yes, no pass ran and nothing was logged. The time limits are generous:
+# a busy machine may take long to show the box, and only what the run did counts.
 # Usage: run_no_display_test.sh SOURCE-DIR
 set -euo pipefail
 root=$1
@@ -16,15 +17,15 @@ records() { if [ -f "$log" ]; then wc -l <"$log"; else echo 0; fi; }
 records_before=$(records)
 
 set +e
-output=$(env -u DISPLAY -u WAYLAND_DISPLAY TAVRISK_RUN_TIMEOUT=3 timeout -s KILL 25 "$root/scripts/run" p=1 v=0 /log \
-    </dev/null 2>&1)
+output=$(env -u DISPLAY -u WAYLAND_DISPLAY TAVRISK_RUN_TIMEOUT=120 timeout -s KILL 150 "$root/scripts/run" p=1 v=0 \
+    /log </dev/null 2>&1)
 code=$?
 set -e
 echo "$output"
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }
-[ $code -eq 124 ] || fail "exit code $code, expected 124 after 3 s"
+[ $code -eq 124 ] || fail "exit code $code, expected 124"
 grep -q 'boxes need a display' <<<"$output" || fail "no word of why the run ended"
 grep -qx 'scripts/run: box "TAVRISK"' <<<"$output" || fail "the box's caption was not printed"
 grep -q '^    Cleanup memory now ?' <<<"$output" || fail "the question was not printed"

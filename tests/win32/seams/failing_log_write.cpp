@@ -1,7 +1,10 @@
-// Linked in place of the product's WriteLogPiece, so a test can make the next write fail part-way.
+// Linked in place of the product's WriteLogPiece, so a test can make the next write fail part-way,
+// or hold a run between the log's open and its write (kLogWriteHoldVariable).
 #include "failing_log_write.h"
 
+#include "hold.h"
 #include "log/log_write.h"
+#include "shared_names.h"
 
 namespace {
 int g_failAfterBytes = -1;
@@ -14,6 +17,7 @@ void FailNextLogWriteAfter(int bytes) { g_failAfterBytes = bytes; }
 namespace tavrisk {
 
 bool WriteLogPiece(HANDLE file, std::string_view text) {
+    testing_seams::HoldIfAsked(testing_support::kLogWriteHoldVariable);
     DWORD written = 0;
     if (g_failAfterBytes >= 0) {
         const DWORD part = static_cast<DWORD>(g_failAfterBytes) < text.size() ? g_failAfterBytes : text.size();

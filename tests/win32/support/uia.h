@@ -33,7 +33,7 @@ void PostCommand(HWND box, WORD id, WORD code);  // a WM_COMMAND with any notifi
 HWND FocusedWindow(HWND box);
 // The focused window once the box has given the focus to one (a box may be
 // visible a moment before its dialog manager sets the focus), or null.
-HWND WaitForFocus(HWND box, DWORD timeoutMs = 2000);
+HWND WaitForFocus(HWND box, DWORD timeoutMs = 10000);
 // A key press and release posted to the focused window, as typed on the keyboard.
 void PressKey(HWND box, WORD virtualKey);
 bool WaitGone(HWND box, DWORD timeoutMs = 5000);
