@@ -22,11 +22,8 @@ int RunWithArguments() {
     const std::string_view view(line, static_cast<std::size_t>(lineBytes - 1));
     const tavrisk::SplitCounts need = tavrisk::SplitCommandLine(view, {}, {});
 
-    wchar_t wideModulePath[MAX_PATH];
-    const DWORD pathLength = GetModuleFileNameW(nullptr, wideModulePath, MAX_PATH);
-    wideModulePath[pathLength < MAX_PATH ? pathLength : MAX_PATH - 1] = L'\0';
     char modulePath[tavrisk::kPathUtf8Bytes];
-    if (tavrisk::ToUtf8(wideModulePath, modulePath, sizeof modulePath) == 0) modulePath[0] = '\0';
+    if (!tavrisk::ReadModulePath(nullptr, modulePath)) modulePath[0] = '\0';
 
     // Element 0, the arguments and the closing null.
     const std::size_t slots = need.arguments + 2;

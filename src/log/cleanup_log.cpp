@@ -72,11 +72,8 @@ LogTime LocalLogTime() {
 
 bool BuildLogPath(HMODULE module, char (&path)[kPathUtf8Bytes]) {
     path[0] = '\0';
-    wchar_t wideModulePath[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(module, wideModulePath, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;  // none, or cut short
     char modulePath[kPathUtf8Bytes];
-    if (ToUtf8(wideModulePath, modulePath, kPathUtf8Bytes) == 0) return false;
+    if (!ReadModulePath(module, modulePath)) return false;
 
     SplitModulePath(modulePath, path);
     // Room for the folder, a backslash, the name and the terminating zero, counted

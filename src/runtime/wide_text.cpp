@@ -1,4 +1,5 @@
-// ToUtf8 and ToUtf16 over WideCharToMultiByte and MultiByteToWideChar with CP_UTF8.
+// ToUtf8 and ToUtf16 over WideCharToMultiByte and MultiByteToWideChar with CP_UTF8, and the
+// module path read through them.
 #include "runtime/wide_text.h"
 
 namespace tavrisk {
@@ -14,6 +15,13 @@ int ToUtf8(const wchar_t* text, char* out, int outBytes) {
 
 int ToUtf16(const char* text, wchar_t* out, int outUnits) {
     return MultiByteToWideChar(CP_UTF8, 0, text, -1, out, outUnits);
+}
+
+bool ReadModulePath(HMODULE module, char (&path)[kPathUtf8Bytes]) {
+    wchar_t widePath[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(module, widePath, MAX_PATH);
+    // XP leaves a path that was cut without its terminating zero.
+    return length != 0 && length < MAX_PATH && ToUtf8(widePath, path, kPathUtf8Bytes) != 0;
 }
 
 }  // namespace tavrisk

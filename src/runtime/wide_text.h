@@ -18,4 +18,9 @@ inline constexpr int kPathUtf8Bytes = 3 * (MAX_PATH - 1) + 1;
 int ToUtf8(const wchar_t* text, char* out, int outBytes);
 int ToUtf16(const char* text, wchar_t* out, int outUnits);
 
+// The full path of `module`'s file (null: the executable) in UTF-8, read with
+// GetModuleFileNameW. False, with nothing usable in `path`, when there is none or
+// it was cut at MAX_PATH units.
+bool ReadModulePath(HMODULE module, char (&path)[kPathUtf8Bytes]);
+
 }  // namespace tavrisk
