@@ -49,17 +49,15 @@ bool DeleteOnClose(HANDLE file) {
 }
 
 // Takes back what this call wrote, while the file is still held without sharing:
-// it goes back to its old end, which is 0 for a file this call created. Such a
-// file is then deleted through the same handle, so that no other run can open
-// it in between; where that is not possible (XP, or no DELETE access) it is
-// closed and deleted by name.
-void RollBack(UniqueFile& file, const wchar_t* logPath, LARGE_INTEGER end, bool created, bool canDelete) {
+// it goes back to its old end. A file this call created is then deleted through
+// the same handle, so that no other run can open it in between. Where that is not
+// possible (XP, or no DELETE access) it stays, empty: closing it and deleting it
+// by name would let another run open it in that gap, complete it and lose its
+// record with it. An empty log is a new log to the next run, which completes it.
+void RollBack(UniqueFile& file, LARGE_INTEGER end, bool created, bool canDelete) {
     SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
     SetEndOfFile(file.get());
-    if (!created) return;
-    const bool deleted = canDelete && DeleteOnClose(file.get());
-    file.reset();
-    if (!deleted) DeleteFileW(logPath);
+    if (created && canDelete) DeleteOnClose(file.get());
 }
 
 LogTime LocalLogTime() {
@@ -89,16 +87,11 @@ bool BuildLogPath(HMODULE module, char (&path)[kPathUtf8Bytes]) {
 
 bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t freedBytes, std::uint64_t availPhys,
                       std::uint64_t totalPhys) {
-    // A file that exists, even an empty one, never gets a header; so a run that
-    // dies between creating the log and writing it leaves a log without one for
-    // good. Everything that can be done before the open is done before it, and
-    // header and record go out in one write: between CreateFile and WriteFile there
-    // is only reading the clock and composing one line, no library load and no
-    // wait. That shrinks the gap (0.2 ms at the median under Wine, at most 4.7 to
-    // 8.7 ms in a series; 5 of 1,146 first runs killed at random moments left an
-    // empty log); it cannot close it, since OPEN_ALWAYS creates the file before any
-    // byte can be written to it. Creating the log under another name and moving it
-    // into place once written would.
+    // An empty log is a new log, whoever made it: a run killed between creating the
+    // file and writing it leaves one, and so does a user who empties it. The run
+    // that finds it empty writes the header with its record, in one write, exactly
+    // as the run that creates it. Header and record are composed before the open,
+    // but for the record's time, so the file is held no longer than that write.
     LogBlock block;
     const std::string_view header = ComposeLogHeader(block);
 
@@ -115,14 +108,17 @@ bool AppendCleanupLog(const char* logPath, std::int32_t cleanMode, std::int64_t 
     const KilobyteFigures kb = ToKilobytes(freedBytes, availPhys, totalPhys);
     const std::string_view record = ComposeLogRecord(LocalLogTime(), cleanMode, kb, piece);
 
-    // The true end, 64-bit: where a failed write cuts the file back to.
+    // The true end, 64-bit: where the text goes, whether the header goes with it, and
+    // where a failed write cuts the file back to. Without it nothing is written, not
+    // a header over the start of a log that has records.
     LARGE_INTEGER end = {};
     LARGE_INTEGER none = {};
-    SetFilePointerEx(file.get(), none, &end, created ? FILE_BEGIN : FILE_END);
+    if (!SetFilePointerEx(file.get(), none, &end, FILE_END)) return false;
 
-    const bool written = WriteLogPiece(file.get(), created ? AppendLogRecord(header, record, block) : record);
+    const bool fresh = end.QuadPart == 0;
+    const bool written = WriteLogPiece(file.get(), fresh ? AppendLogRecord(header, record, block) : record);
     // Never leave half a header or half a record behind.
-    if (!written) RollBack(file, widePath, end, created, canDelete);
+    if (!written) RollBack(file, end, created, canDelete);
     return written;
 }
 

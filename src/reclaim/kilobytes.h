@@ -8,7 +8,7 @@ namespace tavrisk {
 
 struct KilobyteFigures {
     std::int32_t freed = 0;   // signed, truncated toward zero
-    std::uint32_t inUse = 0;  // (total - available) >> 10
+    std::uint32_t inUse = 0;  // (total - available) >> 10, 0 when available passes total
     std::uint32_t total = 0;  // total >> 10
 };
 
@@ -19,7 +19,9 @@ constexpr KilobyteFigures ToKilobytes(std::int64_t freedBytes, std::uint64_t ava
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::uint64_t kUMax = std::numeric_limits<std::uint32_t>::max();
     const std::int64_t freed = freedBytes / 1024;
-    const std::uint64_t inUse = (totalPhys - availPhys) >> 10;
+    // A system may report more available than installed memory (seen under
+    // emulation): then none is in use, never a difference that wrapped.
+    const std::uint64_t inUse = (totalPhys - (availPhys < totalPhys ? availPhys : totalPhys)) >> 10;
     const std::uint64_t total = totalPhys >> 10;
     KilobyteFigures kb;
     kb.freed = static_cast<std::int32_t>(freed < kMin ? kMin : freed > kMax ? kMax : freed);

@@ -24,6 +24,12 @@ TEST(ToKilobytes, TruncatesTowardZeroShiftsAfterSubtractingAndClamps) {
     EXPECT_EQ(tavrisk::ToKilobytes(-1023, 0, 0).freed, 0);
     EXPECT_EQ(tavrisk::ToKilobytes(1023, 0, 0).freed, 0);
     EXPECT_EQ(tavrisk::ToKilobytes(0, 1023, 2048).inUse, 1u);  // not 2 - 0
+    // More available than installed, as an emulated system may report: none in use.
+    EXPECT_EQ(tavrisk::ToKilobytes(0, 2048, 2048).inUse, 0u);
+    EXPECT_EQ(tavrisk::ToKilobytes(0, 2049, 2048).inUse, 0u);
+    kb = tavrisk::ToKilobytes(0, 4294967295u, 3801264128u);
+    EXPECT_EQ(kb.inUse, 0u);
+    EXPECT_EQ(kb.total, 3712172u);
 
     // 24 GiB installed, 20 GiB available: true figures beyond 4 GiB.
     constexpr std::uint64_t GiB = 1ull << 30;

@@ -60,6 +60,12 @@ TEST(AppendCleanupLog, AFailedWriteLeavesNoPartialHeaderOrRecord) {
         EXPECT_FALSE(tavrisk::AppendCleanupLog(log.path.c_str(), 1, 4096, 1 << 20, 4 << 20));
         EXPECT_EQ(ReadBytes(log.path), "older record\n");
     }
+    // An empty log gets the header with its record; cut inside the header, it stays, empty.
+    WriteBytes(log.path, "");
+    testing_seams::FailNextLogWriteAfter(40);
+    EXPECT_FALSE(tavrisk::AppendCleanupLog(log.path.c_str(), 1, 4096, 1 << 20, 4 << 20));
+    EXPECT_TRUE(FileExists(log.path));
+    EXPECT_EQ(ReadBytes(log.path), "");
     DeleteFileA(log.path.c_str());
 
     // A file this call created is removed, wherever its one write stopped (in the
