@@ -70,7 +70,7 @@ TEST(AboutBox, OpensWithItsTextsIconAndSound) {
     Sandbox sandbox("about-opens", "tavrisk.exe", SoundSeamExe());
     const std::string sounds = sandbox.Path("sounds.txt");
     SetEnvironmentVariableA(kSoundRecordVariable, sounds.c_str());
-    Child child = StartTavrisk("", sandbox.exe);
+    Child child = StartTavrisk("/?", sandbox.exe);
     SetEnvironmentVariableA(kSoundRecordVariable, nullptr);
     HWND box = WaitForBox(child.pid(), kAboutCaption);
     ASSERT_NE(box, nullptr);

@@ -86,7 +86,7 @@ struct PlantedRun {
 // Waits for the end of `child`, answering the launcher's alert should one show: a
 // test running meanwhile may have given .log files a viewer, or not.
 DWORD WaitAnsweringLaunchAlerts(Child& child) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 20000;) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ScaledMs(20000);) {
         if (WaitForSingleObject(child.process(), 50) == WAIT_OBJECT_0) break;
         if (HWND alert = WaitForBox(child.pid(), "Execute Process", 0)) PressButton(alert, IDOK);
     }

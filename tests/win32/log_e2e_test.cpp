@@ -103,7 +103,7 @@ public:
     // Whether the run reached its point (false at once when it ended without).
     bool Held() {
         const HANDLE either[] = {held_, child_->process()};
-        return WaitForMultipleObjects(2, either, FALSE, 60000) == WAIT_OBJECT_0;
+        return WaitForMultipleObjects(2, either, FALSE, ScaledMs(60000)) == WAIT_OBJECT_0;
     }
     void Continue() { SetEvent(go_); }
     DWORD LetGo() {

@@ -133,7 +133,7 @@ YAML
 # A quiet logged pass of the signed exe: exit code 0, and no box, which would keep it
 # waiting until the time limit. Wine's system processes inherit the output: a file.
 rc=0
-(cd "$work/run" && timeout 60 "$wine" tavrisk.exe /log v=0 >"$work/wine.txt" 2>&1) || rc=$?
+(cd "$work/run" && timeout $((60 * ${TAVRISK_WAIT_SCALE:-1})) "$wine" tavrisk.exe /log v=0 >"$work/wine.txt" 2>&1) || rc=$?
 [ $rc -eq 0 ] || fail "the signed exe's quiet pass exited with $rc: $(cat "$work/wine.txt")"
 # What Scoop's install step writes: the single-quoted lines of $header, each ended by a line feed.
 grep -F '$header = ' "$work/dist/scoop/tavrisk.json" | grep -o "'[^']*'" | sed "s/^'//; s/'\$//" >"$work/install-header"

@@ -8,9 +8,12 @@
 # write for the program and everything it starts) goes there instead; OVERRIDES (for example
 # winmm=n,b) join the library load orders: Wine takes them from the environment the whole
 # process tree started with, not from one a program sets for its children.
+# TAVRISK_GTEST_FILTER, where set, chooses the test cases of every program, over any
+# filter a program's own ctest environment sets (scripts/test's 32-bit leg).
 # Usage: run_wine_test.sh PROGRAM [TRACE-FILE [OVERRIDES]]
 set -uo pipefail
 program=$1 trace=${2:-} overrides=${3:-}
+[ -z "${TAVRISK_GTEST_FILTER:-}" ] || export GTEST_FILTER=$TAVRISK_GTEST_FILTER
 winpath() { local p="Z:$1"; printf '%s' "${p//\//\\}"; }
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT

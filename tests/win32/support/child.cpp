@@ -5,6 +5,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace testing_support {
 namespace {
@@ -31,6 +32,13 @@ std::string Utf8(const std::wstring& wide) {
         static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
                                                      utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
     return utf8;
+}
+
+DWORD ScaledMs(DWORD ms) {
+    char factor[16] = "";
+    GetEnvironmentVariableA("TAVRISK_WAIT_SCALE", factor, sizeof factor);
+    const DWORD scale = std::strtoul(factor, nullptr, 10);
+    return ms * (scale > 1 ? scale : 1);
 }
 
 std::string WinPath(const std::string& unixPath) {
@@ -67,6 +75,7 @@ bool Child::Running() const { return info_.hProcess && WaitForSingleObject(info_
 
 DWORD Child::Wait(DWORD timeoutMs) {
     if (!info_.hProcess) return 0xDEADBEEF;
+    timeoutMs = ScaledMs(timeoutMs);
     if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "process " << info_.dwProcessId << " still running after " << timeoutMs << " ms";
         return 0xDEADBEEF;

@@ -13,6 +13,11 @@ namespace testing_support {
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
 
+// `ms` stretched by the factor in TAVRISK_WAIT_SCALE (1 without it): where each Wine
+// process starts slowly, under emulation, every wait and time limit of the tests grows
+// alike. The support's waits apply it themselves; a test applies it to its own.
+DWORD ScaledMs(DWORD ms);
+
 // The Windows form of a Linux path (Wine maps drive Z: to /).
 std::string WinPath(const std::string& unixPath);
 

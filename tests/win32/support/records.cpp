@@ -16,6 +16,7 @@ std::vector<std::string> ReadRecords(const std::string& path) {
 
 std::vector<std::string> WaitForRecords(const std::string& path, std::size_t count, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
+    timeoutMs = ScaledMs(timeoutMs);
     std::vector<std::string> records = ReadRecords(path);
     while (records.size() < count && GetTickCount() - start < timeoutMs) {
         Sleep(20);
@@ -30,7 +31,7 @@ std::string WaitForRecord(const std::string& path, DWORD timeoutMs) {
 }
 
 std::vector<std::string> RecordsAfterQuietPeriod(const std::string& path) {
-    Sleep(kQuietPeriodMs);
+    Sleep(ScaledMs(kQuietPeriodMs));
     return ReadRecords(path);
 }
 

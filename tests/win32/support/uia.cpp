@@ -41,6 +41,7 @@ HWND FindBox(DWORD pid, const std::string* caption) { return FindTopLevel(pid, "
 
 HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
+    timeoutMs = ScaledMs(timeoutMs);
     do {
         if (HWND box = FindBox(pid, &caption)) return box;
         Sleep(20);
@@ -50,6 +51,7 @@ HWND WaitForBox(DWORD pid, const std::string& caption, DWORD timeoutMs) {
 
 HWND WaitForAnyBox(DWORD pid, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
+    timeoutMs = ScaledMs(timeoutMs);
     do {
         if (HWND box = FindBox(pid, nullptr)) return box;
         Sleep(20);
@@ -59,6 +61,7 @@ HWND WaitForAnyBox(DWORD pid, DWORD timeoutMs) {
 
 bool NoBoxFor(DWORD pid, DWORD ms) {
     const DWORD start = GetTickCount();
+    ms = ScaledMs(ms);
     do {
         if (FindBox(pid, nullptr)) return false;
         Sleep(20);
@@ -110,6 +113,7 @@ HWND FocusedWindow(HWND box) {
 
 HWND WaitForFocus(HWND box, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
+    timeoutMs = ScaledMs(timeoutMs);
     HWND focus = FocusedWindow(box);
     while (!focus && GetTickCount() - start < timeoutMs) {
         Sleep(20);
@@ -130,6 +134,7 @@ void PressKey(HWND box, WORD virtualKey) {
 
 bool WaitGone(HWND box, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
+    timeoutMs = ScaledMs(timeoutMs);
     while (IsWindow(box)) {
         if (GetTickCount() - start >= timeoutMs) return false;
         Sleep(20);
@@ -137,7 +142,7 @@ bool WaitGone(HWND box, DWORD timeoutMs) {
     return true;
 }
 
-void LetBoxSettle() { Sleep(kBoxSettleMs); }
+void LetBoxSettle() { Sleep(ScaledMs(kBoxSettleMs)); }
 
 void HoldLikeASlowUser() { Sleep(kSlowAnswerMs); }
 
