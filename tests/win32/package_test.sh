@@ -25,7 +25,12 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=TAVRISK test signer
 export TAVRISK_SIGN_PASSWORD=throwaway
 openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/cert.p12" \
     -passout env:TAVRISK_SIGN_PASSWORD
-"$source_dir/scripts/package" --exe "$exe" --sign "$work/cert.p12" --release-url "$base/" \
+# Packed in a time zone where the commit's local date is not its UTC date: ReleaseDate
+# must still be the UTC one.
+hour=$(TZ=UTC git -C "$source_dir" log -1 --format=%cd --date=format-local:%H 2>/dev/null || echo 0)
+zone=Etc/GMT+12
+[ "$hour" -lt 12 ] || zone=Etc/GMT-14
+TZ=$zone "$source_dir/scripts/package" --exe "$exe" --sign "$work/cert.p12" --release-url "$base/" \
     --project-url https://example.invalid/project --license-url https://example.invalid/project/LICENSE "$work/dist" >/dev/null
 
 version=$("$source_dir/scripts/version")
@@ -158,7 +163,7 @@ PackageUrl: https://example.invalid/project
 TEXT
 rc=0
 "$source_dir/scripts/package" --exe "$exe" --release-url "https://example.invalid/download/v$version" \
-    "$work/refused" >/dev/null 2>"$work/refused.txt" || rc=$?
+    --project-url https://example.invalid/project "$work/refused" >/dev/null 2>"$work/refused.txt" || rc=$?
 [ $rc -eq 2 ] && [ "$(wc -l <"$work/refused.txt")" -eq 1 ] && ! [ -e "$work/refused" ] ||
     fail "a BASE named after the version without --checkver-url: exit $rc, said: $(cat "$work/refused.txt")"
 "$source_dir/scripts/package" --exe "$exe" --release-url "$base" "$work/no-project" >/dev/null 2>"$work/no-project.txt"
