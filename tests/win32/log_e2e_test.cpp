@@ -133,8 +133,8 @@ TEST(LogFile, FirstRunWritesTheHeaderAndEachRunOneRecord) {
     const ULONGLONG after = LocalSecondsNow();
     std::string first = ReadBytes(log);
     ASSERT_EQ(first.rfind(kHeader, 0), 0u) << first;
-    // A plain file, as Explorer and dir show it and the next run appends to: archive only,
-    // neither hidden, system, read-only nor temporary.
+    // A plain file, as Explorer and dir show it and the next run appends to: archive only, not
+    // hidden, system or read-only. (Wine keeps no temporary attribute: that shows on Windows only.)
     EXPECT_EQ(GetFileAttributesW(Wide(log).c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
     auto lines = Lines(first.substr(kHeader.size()));
     ASSERT_EQ(lines.size(), 1u);
@@ -198,10 +198,11 @@ TEST(LogFile, RunsThatMeetTakeTurns) {
     EXPECT_EQ(first.LetGo(), 0u);
     EXPECT_EQ(second.LetGo(), 0u);
 
-    // The shipped program, its pause its own, meets the log held for a moment once its pass is
-    // over (the 24 MB block has been in memory; the log comes next): it keeps its record, and
-    // ends well within the two seconds it would give a held log that does not grow, with room
-    // for a busy machine. A pause a thousand times too long would take it 25 s.
+    // The shipped program beside them (the log's name does not follow the exe's), with its own
+    // pause, meets the log that the test holds for a moment once the run's pass is over (its
+    // 24 MB block has been in memory; the log comes next). It keeps its record and ends well
+    // within the two seconds it would give a held log that does not grow, with room for a busy
+    // machine; a pause a thousand times too long would take it 25 s.
     const std::string shipped = sandbox.Path("shipped.exe");
     ASSERT_TRUE(CopyBytes(TavriskExe(), shipped));
     HANDLE held = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
