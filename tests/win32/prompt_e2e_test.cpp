@@ -344,6 +344,21 @@ TEST(MemoryLoadThreshold, BelowItNothingIsCleanedButTheProgramStarts) {
         ASSERT_EQ(records.size(), 1u);
         EXPECT_TRUE(IsSound(records[0], "0x16")) << records[0];
     }
+    {
+        // The shipped program reads the real load. 100 is the highest threshold a load can
+        // reach, so the run must read it to skip, and a read it took for a failure would clean;
+        // no load here reaches it, and every load reaches 1.
+        TestRun run("threshold-real", TavriskExe());
+        MEMORYSTATUSEX status = {};
+        status.dwLength = sizeof status;
+        ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+        ASSERT_GE(status.dwMemoryLoad, 1u);
+        ASSERT_LT(status.dwMemoryLoad, 100u);
+        EXPECT_EQ(run.Start("t=100 /log v=0").Wait(), 0u);
+        EXPECT_FALSE(FileExists(run.Log())) << "cleaned at t=100";
+        EXPECT_EQ(run.Start("t=1 /log v=0").Wait(), 0u);
+        EXPECT_TRUE(FileExists(run.Log())) << "skipped at t=1";
+    }
 }
 
 }  // namespace
