@@ -168,14 +168,10 @@ rc=0
     fail "a BASE named after the version without --checkver-url: exit $rc, said: $(cat "$work/refused.txt")"
 "$source_dir/scripts/package" --exe "$exe" --release-url "$base" "$work/no-project" >/dev/null 2>"$work/no-project.txt"
 [ "$(wc -l <"$work/no-project.txt")" -eq 1 ] || fail "without --project-url, not one line: $(cat "$work/no-project.txt")"
-addresses "$work/no-project" >"$work/no-project-addresses.txt"
-expect "$work/no-project-addresses.txt" <<'TEXT'
+# Only the page fields differ from the first render's.
+addresses "$work/no-project" | grep -E 'homepage|Package|Publisher|License' >"$work/no-project-pages.txt"
+expect "$work/no-project-pages.txt" <<'TEXT'
     "homepage": "https://example.invalid/tavrisk",
-    "url": "https://example.invalid/tavrisk/tavrisk-@VERSION@-win32.zip",
-        "url": "https://example.invalid/tavrisk/SHA256SUMS",
-        "url": "https://example.invalid/tavrisk/tavrisk-$version-win32.zip",
-            "url": "$baseurl/SHA256SUMS"
-  InstallerUrl: https://example.invalid/tavrisk/tavrisk-@VERSION@-win32.zip
 PackageUrl: https://example.invalid/tavrisk
 TEXT
 
